@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Sets up Parlora on Debian 12: installs the Debian packages that are missing,
+# configures and builds, then either starts the program or runs every test.
+#   ./setup.sh run    build and start Parlora
+#   ./setup.sh test   build and run every test through CTest
+set -euo pipefail
+
+cd "$(dirname "$0")"
+mode=${1:-run}
+build_dir=${PARLORA_BUILD_DIR:-build}
+
+packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev zlib1g-dev xvfb xauth)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing missing Debian packages: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build_dir" --parallel "$(nproc)"
+
+case "$mode" in
+  run)
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+      echo "No display found: starting Parlora inside a virtual X server (xvfb-run)."
+      exec xvfb-run -a "$build_dir/app/parlora"
+    fi
+    exec "$build_dir/app/parlora"
+    ;;
+  test)
+    cd "$build_dir"
+    exec ctest --output-on-failure --timeout 300 -j "$(nproc)"
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,98 @@
+#include "platform/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace parlora {
+
+namespace {
+constexpr char16_t CarriageReturn = u'\r';
+constexpr char16_t LineFeed = u'\n';
+const char *const CodePage = "windows-1252";
+} // namespace
+
+TextFileReader::TextFileReader(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    m_open = true;
+    QStringDecoder decoder(CodePage);
+    m_text = decoder(file.readAll());
+}
+
+QString TextFileReader::readLine()
+{
+    const qsizetype start = m_position;
+    const qsizetype end = m_text.indexOf(CarriageReturn, start);
+    if (end < 0) {
+        m_position = m_text.size();
+        return m_text.sliced(start);
+    }
+    m_position = end + 1;
+    if (m_position < m_text.size() && m_text.at(m_position) == LineFeed)
+        ++m_position;
+    return m_text.sliced(start, end - start);
+}
+
+bool canEncodeWindows1252(QStringView text)
+{
+    QStringEncoder encoder(CodePage);
+    (void)encoder.encode(text);
+    return !encoder.hasError();
+}
+
+SaveResult writeTextLines(const QString &path, const QStringList &lines)
+{
+    QStringEncoder encoder(CodePage);
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes += encoder.encode(line);
+        bytes += "\r\n";
+    }
+    if (encoder.hasError())
+        return SaveResult::failure(QStringLiteral("some text cannot be stored in the Windows-1252 code page"));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return SaveResult::failure(file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return SaveResult::failure(reason);
+    }
+    if (!file.commit())
+        return SaveResult::failure(file.errorString());
+    return {};
+}
+
+bool FileExists(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+SaveResult copyFileReplacing(const QString &source, const QString &target)
+{
+    QFile input(source);
+    if (!input.open(QIODevice::ReadOnly))
+        return SaveResult::failure(input.errorString());
+    const QByteArray bytes = input.readAll();
+    QSaveFile output(target);
+    if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() || !output.commit())
+        return SaveResult::failure(output.errorString());
+    return {};
+}
+
+SaveResult removeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.remove())
+        return SaveResult::failure(file.errorString());
+    return {};
+}
+
+} // namespace parlora
