@@ -1,0 +1,60 @@
+#pragma once
+
+#include "dictionary/languagepair.h"
+#include "dictionary/languagepairloader.h"
+#include "dictionary/personaldictionary.h"
+#include "dictionary/settings.h"
+#include "localisation/languagemessages.h"
+#include "platform/applicationfolder.h"
+#include "translation/translate.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace parlora {
+
+// Which text field last had the focus; the keypad types into it.
+enum class TextField { None = 0, Word = 1, PersonalWord = 2, PersonalTranslation = 3 };
+
+// Everything one run of the program shares, created once in main (or by a
+// test on a temporary folder) and handed by reference to the windows. Nothing
+// here is global: two sessions in one process do not see each other.
+class ParloraSession {
+public:
+    explicit ParloraSession(QString applicationFolder, QString currentFolder);
+    ParloraSession(const ParloraSession &) = delete;
+    ParloraSession &operator=(const ParloraSession &) = delete;
+
+    ApplicationFolder folder;
+    // Where the oldest installations left their personal dictionary.
+    QString currentFolder;
+    LanguagePair languagePair;
+    Settings settings;
+    DictionaryData data;
+    PersonalDictionary personalDictionary;
+    // The interface language's name and message table.
+    QString interfaceLanguage;
+    LanguageMessages messages;
+    TextField lastTextField = TextField::None;
+
+    // Loads the pair's files once and builds the translator over them.
+    LoadResult loadData(ProgressSink &progress);
+    bool dataLoaded() const { return m_translator.has_value(); }
+    // Only valid after loadData.
+    const Translator &translator() const { return *m_translator; }
+
+    // Shutdown writes, each reporting its own failure so the window can
+    // offer a retry instead of losing the user's words.
+    SaveResult saveSettings() const;
+    SaveResult savePersonalDictionary() const;
+    // False when the personal dictionary file existed but could not be read:
+    // writing the (empty) store over it would destroy the user's words.
+    bool personalDictionaryWritable = true;
+
+private:
+    // Built after loading because it may precompute search forms.
+    std::optional<Translator> m_translator;
+};
+
+} // namespace parlora
