@@ -1,0 +1,35 @@
+#include "localisation/builtinmessages.h"
+
+namespace parlora {
+
+QStringList builtInMessages()
+{
+    return {
+        QStringLiteral("Caricamento del dizionario in corso..."),
+        QStringLiteral("Ricerca nei dizionari in corso..."),
+        QStringLiteral("Ricerca di parole simili in corso..."),
+        QStringLiteral("Nessuna traduzione esatta: guarda le parole simili"),
+        QStringLiteral("Parola non trovata"),
+        QStringLiteral("Dizionario personale"),
+        QStringLiteral("Scrivi sia la parola italiana sia la traduzione."),
+        QStringLiteral("Le parole non possono superare i 50 caratteri."),
+        // 8 to 10 only keep the later messages at their numbers.
+        QStringLiteral("(riservato)"),
+        QStringLiteral("(riservato)"),
+        QStringLiteral("(riservato)"),
+        QStringLiteral("È disponibile una nuova versione di Parlora. Fai clic qui sotto per scaricarla."),
+        QStringLiteral("Stai già usando la versione più recente di Parlora."),
+        QStringLiteral("Parole simili trovate: fai doppio clic su una parola per tradurla"),
+        QStringLiteral("Scrivi una parola e premi Invio per tradurla"),
+        QStringLiteral("Traduzioni esatte della parola cercata"),
+        QStringLiteral("Voci e frasi che contengono la parola cercata"),
+        QStringLiteral("Scrivi la parola italiana da aggiungere al dizionario personale"),
+        QStringLiteral("Scrivi la traduzione portoghese e premi Invio per aggiungerla"),
+        QStringLiteral("Il tuo dizionario personale: premi Canc per cancellare la voce scelta"),
+        QStringLiteral("La ricerca di parole simili è spenta: attivala in Strumenti, Opzioni"),
+        QStringLiteral("Il dizionario principale non è stato trovato nella cartella dic. Il programma verrà chiuso."),
+        QStringLiteral("Ricerca nel frasario in corso..."),
+    };
+}
+
+} // namespace parlora
