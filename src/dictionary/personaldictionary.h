@@ -71,7 +71,6 @@ public:
 private:
     void RecordStep(bool isInsert, const QString &word, const QString &translation, qint32 index);
     void UpdateUndoRedoCommands() const;
-    void insertSorted(const QString &word, const QString &translation);
 
     QStringList m_words;
     QStringList m_translations;

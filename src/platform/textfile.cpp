@@ -56,6 +56,11 @@ SaveResult writeTextLines(const QString &path, const QStringList &lines)
     if (encoder.hasError())
         return SaveResult::failure(QStringLiteral("some text cannot be stored in the Windows-1252 code page"));
 
+    return writeFileAtomically(path, bytes);
+}
+
+SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return SaveResult::failure(file.errorString());
@@ -80,11 +85,7 @@ SaveResult copyFileReplacing(const QString &source, const QString &target)
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
         return SaveResult::failure(input.errorString());
-    const QByteArray bytes = input.readAll();
-    QSaveFile output(target);
-    if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() || !output.commit())
-        return SaveResult::failure(output.errorString());
-    return {};
+    return writeFileAtomically(target, input.readAll());
 }
 
 SaveResult removeFile(const QString &path)

@@ -43,6 +43,9 @@ bool canEncodeWindows1252(QStringView text);
 // Refuses (without touching the file) text that Windows-1252 cannot hold.
 SaveResult writeTextLines(const QString &path, const QStringList &lines);
 
+// Replaces the file's whole contents atomically (created when missing).
+SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes);
+
 // True when the path names an existing file; false for nothing or a folder.
 bool FileExists(const QString &path);
 

@@ -1,0 +1,213 @@
+#include "dictionary/personaldictionary.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace parlora {
+
+namespace {
+
+constexpr QChar Space = u' ';
+constexpr QChar CarriageReturn = u'\r';
+const QString EntrySeparator = QStringLiteral(" --> ");
+
+// Only U+0020 counts as padding: a tab or a no-break space typed on purpose
+// stays part of the word.
+QString trimmedSpaces(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == Space)
+        ++begin;
+    while (end > begin && text.at(end - 1) == Space)
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+// The first character of the text that the file could not hold faithfully:
+// one outside Windows-1252 (it would come back as something else), or a
+// carriage return (it would split the entry into two lines). Empty when all
+// of the text can be stored.
+QString firstUnstorableCharacter(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QStringView character = QStringView(text).sliced(i, length);
+        if (character.front() == CarriageReturn || !canEncodeWindows1252(character))
+            return character.toString();
+        i += length - 1;
+    }
+    return {};
+}
+
+InsertResult refusal(const QString &character)
+{
+    const QString shown = character == CarriageReturn ? QStringLiteral("line break") : QStringLiteral("character \"%1\"").arg(character);
+    return {false, QStringLiteral("The %1 cannot be stored in the personal dictionary.").arg(shown)};
+}
+
+} // namespace
+
+void PersonalDictionary::setUndoRedoListener(UndoRedoListener listener)
+{
+    m_listener = std::move(listener);
+}
+
+SaveResult PersonalDictionary::LoadPersonalDictionary(const QString &filePath)
+{
+    QFile probe(filePath);
+    if (!probe.open(QIODevice::ReadOnly))
+        return SaveResult::failure(
+            QStringLiteral("The personal dictionary %1 could not be read: %2").arg(filePath, probe.errorString()));
+    probe.close();
+
+    // Inserting the pairs one by one would put every later equal word before
+    // the earlier ones, and would take quadratic time for a file in any other
+    // than ascending order. Reversing the pairs and sorting them stably by word
+    // gives exactly that order in n log n.
+    std::vector<std::pair<QString, QString>> entries;
+    TextFileReader file(filePath);
+    while (!file.atEnd()) {
+        QString word = file.readLine();
+        if (file.atEnd())
+            break; // a lone last line has no translation
+        QString translation = file.readLine();
+        entries.emplace_back(trimmedSpaces(word), trimmedSpaces(translation));
+    }
+    std::reverse(entries.begin(), entries.end());
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto &left, const auto &right) { return left.first < right.first; });
+
+    m_words.clear();
+    m_translations.clear();
+    m_words.reserve(qsizetype(entries.size()));
+    m_translations.reserve(qsizetype(entries.size()));
+    for (auto &[word, translation] : entries) {
+        m_words.append(std::move(word));
+        m_translations.append(std::move(translation));
+    }
+    m_fileName = filePath;
+    m_recording = true;
+    UpdateUndoRedoCommands();
+    return {};
+}
+
+SaveResult PersonalDictionary::SavePersonalDictionary() const
+{
+    // Without a successful load the file on disk holds words this store has
+    // never seen; writing the store would replace them.
+    if (m_fileName.isEmpty())
+        return SaveResult::failure(
+            QStringLiteral("The personal dictionary was not loaded, so the file on disk was left as it was."));
+
+    QStringList lines;
+    lines.reserve(m_words.size() * 2);
+    for (qsizetype i = 0; i < m_words.size(); ++i) {
+        lines.append(m_words.at(i));
+        lines.append(m_translations.at(i));
+    }
+    const SaveResult written = writeTextLines(m_fileName, lines);
+    if (!written)
+        return SaveResult::failure(
+            QStringLiteral("The personal dictionary %1 could not be saved: %2").arg(m_fileName, written.error));
+    return written;
+}
+
+InsertResult PersonalDictionary::InsertEntry(QString &word, QString &translation)
+{
+    word = trimmedSpaces(word);
+    translation = trimmedSpaces(translation);
+    for (const QString *text : {&word, &translation}) {
+        const QString unstorable = firstUnstorableCharacter(*text);
+        if (!unstorable.isEmpty())
+            return refusal(unstorable);
+    }
+
+    // Before every word that is greater than or equal to the new one.
+    const auto position = std::lower_bound(m_words.cbegin(), m_words.cend(), word);
+    const qint32 index = qint32(position - m_words.cbegin());
+    m_words.insert(index, word);
+    m_translations.insert(index, translation);
+    RecordStep(true, word, translation, index);
+    UpdateUndoRedoCommands();
+    return {};
+}
+
+void PersonalDictionary::DeleteEntry(qint32 index)
+{
+    if (index < 0 || index >= EntryCount())
+        return;
+    RecordStep(false, m_words.at(index), m_translations.at(index), index);
+    m_words.removeAt(index);
+    m_translations.removeAt(index);
+    UpdateUndoRedoCommands();
+}
+
+void PersonalDictionary::Undo()
+{
+    if (!canUndo())
+        return;
+    const bool wasRecording = std::exchange(m_recording, false);
+    const UndoStep step = m_history.at(m_historyPosition - 1);
+    if (step.IsInsert) {
+        DeleteEntry(step.Index);
+    } else {
+        QString word = step.Word;
+        QString translation = step.Translation;
+        (void)InsertEntry(word, translation); // it was storable when first inserted
+    }
+    m_recording = wasRecording;
+    --m_historyPosition;
+    UpdateUndoRedoCommands();
+}
+
+void PersonalDictionary::Redo()
+{
+    if (!canRedo())
+        return;
+    ++m_historyPosition;
+    const bool wasRecording = std::exchange(m_recording, false);
+    const UndoStep step = m_history.at(m_historyPosition - 1);
+    if (step.IsInsert) {
+        QString word = step.Word;
+        QString translation = step.Translation;
+        (void)InsertEntry(word, translation);
+    } else {
+        DeleteEntry(step.Index);
+    }
+    m_recording = wasRecording;
+    UpdateUndoRedoCommands();
+}
+
+QStringList PersonalDictionary::RenderEntries() const
+{
+    QStringList lines;
+    lines.reserve(m_words.size());
+    for (qsizetype i = 0; i < m_words.size(); ++i)
+        lines.append(m_words.at(i) + EntrySeparator + m_translations.at(i));
+    return lines;
+}
+
+void PersonalDictionary::RecordStep(bool isInsert, const QString &word, const QString &translation, qint32 index)
+{
+    if (!m_recording)
+        return;
+    // A new step makes the undone steps after the current position unreachable.
+    m_history.resize(m_historyPosition);
+    m_history.append({isInsert, word, translation, index});
+    // Keep the newest steps undoable rather than refusing new ones.
+    if (m_history.size() > MaxHistoryLength)
+        m_history.removeFirst();
+    m_historyPosition = int(m_history.size());
+}
+
+void PersonalDictionary::UpdateUndoRedoCommands() const
+{
+    if (m_listener)
+        m_listener(canUndo(), canRedo());
+}
+
+} // namespace parlora

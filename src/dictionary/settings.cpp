@@ -1,0 +1,114 @@
+#include "dictionary/settings.h"
+
+#include <QFile>
+
+namespace parlora {
+
+namespace {
+
+const QString Italian = QStringLiteral("Italiano");
+const QString Portuguese = QStringLiteral("Português");
+const QString English = QStringLiteral("English");
+
+QString settingsPath(const QString &applicationFolder)
+{
+    return applicationFolder + QLatin1Char('/') + SettingsFileName;
+}
+
+StartupSettings decodeSettingsByte(quint8 value)
+{
+    StartupSettings state;
+    state.settings.Direction = value & settingsbyte::DirectionBit;
+    state.settings.SimilarWordSearch = value & settingsbyte::SimilarWordBit;
+    state.settings.PhrasebookSearch = value & settingsbyte::PhrasebookBit;
+    // Italian wins over Portuguese; English is the fallback for everything
+    // else, including languages that have no bit of their own.
+    if (value & settingsbyte::ItalianBit)
+        state.interfaceLanguage = Italian;
+    else if (value & settingsbyte::PortugueseBit)
+        state.interfaceLanguage = Portuguese;
+    else
+        state.interfaceLanguage = English;
+    return state;
+}
+
+// The first run: similar words on, Portuguese interface, direction
+// language 2 -> language 1 and phrases off, although the byte written to the
+// new file says otherwise; shutdown rewrites that byte from this state.
+StartupSettings firstRunSettings()
+{
+    StartupSettings state;
+    state.settings.SimilarWordSearch = true;
+    state.interfaceLanguage = Portuguese;
+    return state;
+}
+
+} // namespace
+
+StartupSettings readSettingsFile(const QString &applicationFolder, bool createIfMissing)
+{
+    const QString path = settingsPath(applicationFolder);
+    if (FileExists(path)) {
+        // An empty or unreadable file reads as the byte 0.
+        QFile file(path);
+        quint8 value = 0;
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray first = file.read(1);
+            if (!first.isEmpty())
+                value = quint8(first.front());
+        }
+        return decodeSettingsByte(value);
+    }
+
+    StartupSettings state = firstRunSettings();
+    if (createIfMissing) {
+        const QByteArray created{char(settingsbyte::CreatedFirstByte), char(settingsbyte::CreatedMarkerByte)};
+        state.createResult = writeFileAtomically(path, created);
+        state.fileCreated = state.createResult.ok;
+    }
+    return state;
+}
+
+quint8 composeSettingsByte(const Settings &settings, const QString &interfaceLanguage)
+{
+    quint8 value = 0;
+    if (interfaceLanguage == Italian)
+        value |= settingsbyte::ItalianBit;
+    else if (interfaceLanguage == Portuguese)
+        value |= settingsbyte::PortugueseBit;
+    else if (interfaceLanguage == English)
+        value |= settingsbyte::EnglishBit;
+    if (settings.PhrasebookSearch)
+        value |= settingsbyte::PhrasebookBit;
+    if (settings.SimilarWordSearch)
+        value |= settingsbyte::SimilarWordBit;
+    if (settings.Direction)
+        value |= settingsbyte::DirectionBit;
+    return value;
+}
+
+SaveResult writeSettingsByte(const QString &applicationFolder, quint8 value)
+{
+    const QString path = settingsPath(applicationFolder);
+    // The bytes after the first are not ours to change: read them so the
+    // atomic rewrite keeps them. A file that vanished is created anew.
+    QByteArray bytes;
+    if (FileExists(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return SaveResult::failure(
+                QStringLiteral("The settings file %1 could not be read: %2").arg(path, file.errorString()));
+        bytes = file.readAll();
+    }
+    if (bytes.isEmpty())
+        bytes.resize(1);
+    bytes[0] = char(value);
+
+    const SaveResult written = writeFileAtomically(path, bytes);
+    if (!written)
+        return SaveResult::failure(
+            QStringLiteral("The settings file %1 could not be saved: %2").arg(path, written.error));
+    return written;
+}
+
+} // namespace parlora
