@@ -41,7 +41,10 @@ QString TextFileReader::readLine()
 bool canEncodeWindows1252(QStringView text)
 {
     QStringEncoder encoder(CodePage);
-    (void)encoder.encode(text);
+    // encode() is lazy: the conversion, and so the error flag, happens only
+    // when its result becomes a byte array.
+    const QByteArray encoded = encoder.encode(text);
+    Q_UNUSED(encoded);
     return !encoder.hasError();
 }
 
