@@ -1,0 +1,22 @@
+#include "words/searchstate.h"
+
+namespace parlora::words {
+
+void AddListItem(SearchState &state, ResultList list, const QString &text)
+{
+    if (state.translations.contains(text))
+        return;
+    (list == ResultList::Translations ? state.translations : state.similarWords).append(text);
+    state.addedLines.append({list, text});
+}
+
+void AppendResultBlock(SearchState &state, const QString &shown, const QString &target)
+{
+    state.resultText += shown;
+    state.resultText += BlockLineEnd;
+    state.resultText += target;
+    state.resultText += BlockLineEnd;
+    state.resultText += BlockLineEnd;
+}
+
+} // namespace parlora::words

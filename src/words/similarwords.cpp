@@ -1,0 +1,56 @@
+#include "words/similarwords.h"
+
+#include "dictionary/personaldictionary.h"
+#include "words/editdistance.h"
+#include "words/textrules.h"
+
+#include <algorithm>
+
+namespace parlora::words {
+
+namespace {
+constexpr qsizetype ShortestStem = 3;
+constexpr qsizetype VariableEndingLength = 2;
+} // namespace
+
+qsizetype StemLength(qsizetype textLength)
+{
+    return std::max(ShortestStem, textLength - VariableEndingLength);
+}
+
+QStringView Stem(QStringView text)
+{
+    return text.first(std::min(text.size(), StemLength(text.size())));
+}
+
+bool IsSimilar(QStringView candidate, QStringView query)
+{
+    if (candidate == query)
+        return false;
+    return Stem(candidate) == Stem(query) || EditDistance(candidate, query) == 1;
+}
+
+bool IsSimilarFast(QStringView candidate, QStringView query)
+{
+    if (candidate == query)
+        return false;
+    return Stem(candidate) == Stem(query) || IsOneEditApart(candidate, query);
+}
+
+void FindSimilarWords(SearchState &state, const QString &source, const QString &query)
+{
+    if (query.size() < MinimumSimilarQueryLength)
+        return;
+    const QString lowered = source.toLower();
+    OfferSimilarCandidates(state, lowered, SplitWords(StripPunctuation(lowered)), query, IsSimilar);
+}
+
+void FindPersonalSimilarWords(SearchState &state, const PersonalDictionary &personal, const QString &query,
+                              bool direction)
+{
+    const QStringList &sources = direction ? personal.Words() : personal.Translations();
+    for (qint32 i = 0; i < personal.EntryCount(); ++i)
+        FindSimilarWords(state, sources.at(i), query);
+}
+
+} // namespace parlora::words

@@ -1,0 +1,103 @@
+#include "words/textrules.h"
+
+namespace parlora::words {
+
+namespace {
+
+struct AccentFold {
+    char16_t accented;
+    char16_t plain;
+};
+
+// Grave and acute of each vowel both fold to the same form: the dictionaries
+// are not consistent about which accent a word carries.
+constexpr AccentFold AccentFolds[] = {
+    {u'\u00E0', u'a'}, {u'\u00E1', u'a'}, {u'\u00F2', u'o'}, {u'\u00F3', u'o'}, {u'\u00E8', u'e'},
+    {u'\u00E9', u'e'}, {u'\u00EC', u'i'}, {u'\u00ED', u'i'}, {u'\u00F9', u'u'}, {u'\u00FA', u'u'},
+};
+
+constexpr QChar FoldMark = u'\'';
+constexpr QChar WordSeparator = u' ';
+
+const AccentFold *findFold(QChar c)
+{
+    for (const AccentFold &fold : AccentFolds) {
+        if (c.unicode() == fold.accented)
+            return &fold;
+    }
+    return nullptr;
+}
+
+bool isStripped(QChar c)
+{
+    for (char16_t p : StrippedPunctuation) {
+        if (p != 0 && c.unicode() == p)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString StripPunctuation(QStringView text)
+{
+    // One pass does what the successive replacements do: every target is a
+    // single character replaced by a single space, so the passes never interact.
+    QString result = text.toString();
+    for (QChar &c : result) {
+        if (isStripped(c))
+            c = WordSeparator;
+    }
+    return result;
+}
+
+QString FoldAccents(QStringView text)
+{
+    // The replacement texts hold no accented vowel, so one pass in text order
+    // gives the same result as the ten passes one after the other.
+    QString result;
+    result.reserve(text.size() + 8);
+    for (QChar c : text) {
+        if (const AccentFold *fold = findFold(c)) {
+            result.append(QChar(fold->plain));
+            result.append(FoldMark);
+        } else {
+            result.append(c);
+        }
+    }
+    return result;
+}
+
+QString PrepareQuery(const QString &typedText)
+{
+    const QString lowered = typedText.toLower();
+    qsizetype first = 0;
+    qsizetype last = lowered.size();
+    while (first < last && lowered.at(first) == WordSeparator)
+        ++first;
+    while (last > first && lowered.at(last - 1) == WordSeparator)
+        --last;
+    return lowered.mid(first, last - first);
+}
+
+QString ComparisonForm(const QString &text)
+{
+    return FoldAccents(text.toLower());
+}
+
+QStringList SplitWords(const QString &stripped)
+{
+    // Qt's split keeps empty parts, which is exactly the word rule.
+    return stripped.split(WordSeparator, Qt::KeepEmptyParts);
+}
+
+QString Highlight(const QString &text, const QString &word)
+{
+    if (word.isEmpty())
+        return text;
+    QString result = text;
+    result.replace(word, word.toUpper(), Qt::CaseSensitive);
+    return result;
+}
+
+} // namespace parlora::words
