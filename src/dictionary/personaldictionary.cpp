@@ -128,12 +128,16 @@ InsertResult PersonalDictionary::InsertEntry(QString &word, QString &translation
 
     // Before every word that is greater than or equal to the new one.
     const auto position = std::lower_bound(m_words.cbegin(), m_words.cend(), word);
-    const qint32 index = qint32(position - m_words.cbegin());
+    placeEntry(qint32(position - m_words.cbegin()), word, translation);
+    return {};
+}
+
+void PersonalDictionary::placeEntry(qint32 index, const QString &word, const QString &translation)
+{
     m_words.insert(index, word);
     m_translations.insert(index, translation);
     RecordStep(true, word, translation, index);
     UpdateUndoRedoCommands();
-    return {};
 }
 
 void PersonalDictionary::DeleteEntry(qint32 index)
@@ -152,13 +156,14 @@ void PersonalDictionary::Undo()
         return;
     const bool wasRecording = std::exchange(m_recording, false);
     const UndoStep step = m_history.at(m_historyPosition - 1);
-    if (step.IsInsert) {
+    // Steps are undone strictly in reverse, so the store is exactly as the
+    // step left it. A deleted entry goes back to its own index rather than
+    // before its equal words: otherwise the older steps' indexes would point
+    // at the wrong one of two equal words.
+    if (step.IsInsert)
         DeleteEntry(step.Index);
-    } else {
-        QString word = step.Word;
-        QString translation = step.Translation;
-        (void)InsertEntry(word, translation); // it was storable when first inserted
-    }
+    else
+        placeEntry(step.Index, step.Word, step.Translation);
     m_recording = wasRecording;
     --m_historyPosition;
     UpdateUndoRedoCommands();
@@ -171,13 +176,10 @@ void PersonalDictionary::Redo()
     ++m_historyPosition;
     const bool wasRecording = std::exchange(m_recording, false);
     const UndoStep step = m_history.at(m_historyPosition - 1);
-    if (step.IsInsert) {
-        QString word = step.Word;
-        QString translation = step.Translation;
-        (void)InsertEntry(word, translation);
-    } else {
+    if (step.IsInsert)
+        placeEntry(step.Index, step.Word, step.Translation);
+    else
         DeleteEntry(step.Index);
-    }
     m_recording = wasRecording;
     UpdateUndoRedoCommands();
 }

@@ -71,6 +71,7 @@ public:
 private:
     void RecordStep(bool isInsert, const QString &word, const QString &translation, qint32 index);
     void UpdateUndoRedoCommands() const;
+    void placeEntry(qint32 index, const QString &word, const QString &translation);
 
     QStringList m_words;
     QStringList m_translations;

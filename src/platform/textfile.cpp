@@ -65,10 +65,14 @@ SaveResult writeTextLines(const QString &path, const QStringList &lines)
 SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (a full disk) shows in write()'s
+    // count: a buffered QSaveFile can lose the tail while flushing at
+    // commit() and still report success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return SaveResult::failure(file.errorString());
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = file.error() == QFileDevice::NoError ? QStringLiteral("only part of the file could be written (the disk may be full)")
+                                                                     : file.errorString();
         file.cancelWriting();
         return SaveResult::failure(reason);
     }
