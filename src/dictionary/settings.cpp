@@ -62,7 +62,8 @@ StartupSettings readSettingsFile(const QString &applicationFolder, bool createIf
 
     StartupSettings state = firstRunSettings();
     if (createIfMissing) {
-        const QByteArray created{char(settingsbyte::CreatedFirstByte), char(settingsbyte::CreatedMarkerByte)};
+        QByteArray created;
+        created.append(char(settingsbyte::CreatedFirstByte)).append(char(settingsbyte::CreatedMarkerByte));
         state.createResult = writeFileAtomically(path, created);
         state.fileCreated = state.createResult.ok;
     }
