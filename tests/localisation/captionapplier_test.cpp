@@ -26,10 +26,9 @@ using namespace parlora;
 namespace {
 
 template <typename T>
-T *named(QObject *parent, const char *name, T *object)
+T *named(const char *name, T *object)
 {
     object->setObjectName(QLatin1String(name));
-    Q_UNUSED(parent);
     return object;
 }
 
@@ -39,32 +38,32 @@ T *named(QObject *parent, const char *name, T *object)
 struct FakeMainWindow : QMainWindow {
     FakeMainWindow()
     {
-        auto *file = named(this, "menuFile", menuBar()->addMenu(QStringLiteral("File")));
-        named(this, "menuEsci", file->addAction(QStringLiteral("Esci")));
-        auto *dictionary = named(this, "menuDizionario", menuBar()->addMenu(QStringLiteral("Dizionario")));
-        named(this, "menuCancella", dictionary->addAction(QStringLiteral("Cancella")));
-        named(this, "menuAnnulla", dictionary->addAction(QStringLiteral("Annulla Modifiche")));
-        named(this, "menuRipeti", dictionary->addAction(QStringLiteral("Ripeti Modifiche")));
+        auto *file = named("menuFile", menuBar()->addMenu(QStringLiteral("File")));
+        named("menuEsci", file->addAction(QStringLiteral("Esci")));
+        auto *dictionary = named("menuDizionario", menuBar()->addMenu(QStringLiteral("Dizionario")));
+        named("menuCancella", dictionary->addAction(QStringLiteral("Cancella")));
+        named("menuAnnulla", dictionary->addAction(QStringLiteral("Annulla Modifiche")));
+        named("menuRipeti", dictionary->addAction(QStringLiteral("Ripeti Modifiche")));
 
-        auto *popup = named(this, "menuPopup", new QMenu(QStringLiteral("&Popup"), this));
-        named(this, "menuCopia2", popup->addAction(QStringLiteral("Copia")));
-        auto *popup2 = named(this, "menuPopup2", new QMenu(QStringLiteral("Popup2"), this));
-        named(this, "menuCopia3", popup2->addAction(QStringLiteral("Copia")));
-        auto *dictionary2 = named(this, "menuDizionario2", new QMenu(QStringLiteral("Dizionario2"), this));
-        named(this, "menuCancella2", dictionary2->addAction(QStringLiteral("Cancella")));
-        named(this, "menuAnnulla2", dictionary2->addAction(QStringLiteral("Annulla Modifiche")));
-        named(this, "menuRipeti2", dictionary2->addAction(QStringLiteral("Ripeti Modifiche")));
+        auto *popup = named("menuPopup", new QMenu(QStringLiteral("&Popup"), this));
+        named("menuCopia2", popup->addAction(QStringLiteral("Copia")));
+        auto *popup2 = named("menuPopup2", new QMenu(QStringLiteral("Popup2"), this));
+        named("menuCopia3", popup2->addAction(QStringLiteral("Copia")));
+        auto *dictionary2 = named("menuDizionario2", new QMenu(QStringLiteral("Dizionario2"), this));
+        named("menuCancella2", dictionary2->addAction(QStringLiteral("Cancella")));
+        named("menuAnnulla2", dictionary2->addAction(QStringLiteral("Annulla Modifiche")));
+        named("menuRipeti2", dictionary2->addAction(QStringLiteral("Ripeti Modifiche")));
 
-        auto *toolbar = named(this, "tbToolBar", addToolBar(QStringLiteral("tbToolBar")));
+        auto *toolbar = named("tbToolBar", addToolBar(QStringLiteral("tbToolBar")));
         for (const char *key : {"Opzioni", "Cut", "Recycling"})
             toolbar->addAction(QStringLiteral("button"))->setData(QLatin1String(key));
 
         auto *central = new QWidget(this);
         setCentralWidget(central);
-        named(this, "lblParola1", new QLabel(QStringLiteral("Parola"), central));
-        named(this, "txtParola", new QLineEdit(central));
-        named(this, "frm1", new QGroupBox(QStringLiteral("Dizionario Personale"), central));
-        named(this, "cmdTraduz", new QPushButton(central));
+        named("lblParola1", new QLabel(QStringLiteral("Parola"), central));
+        named("txtParola", new QLineEdit(central));
+        named("frm1", new QGroupBox(QStringLiteral("Dizionario Personale"), central));
+        named("cmdTraduz", new QPushButton(central));
     }
 
     template <typename T = QObject>
@@ -86,14 +85,14 @@ struct FakeOptionsWindow : QDialog {
     FakeOptionsWindow()
     {
         setWindowTitle(QStringLiteral("Opzioni"));
-        named(this, "Frame1", new QGroupBox(QStringLiteral("Lingua"), this));
-        named(this, "ckbSimili", new QCheckBox(QStringLiteral("Ricerca parole simili"), this));
-        named(this, "cmdOK", new QPushButton(QStringLiteral("OK"), this));
+        named("Frame1", new QGroupBox(QStringLiteral("Lingua"), this));
+        named("ckbSimili", new QCheckBox(QStringLiteral("Ricerca parole simili"), this));
+        named("cmdOK", new QPushButton(QStringLiteral("OK"), this));
     }
 };
 
 struct FakeAboutWindow : QDialog {
-    FakeAboutWindow() { named(this, "Label6", new QLabel(QStringLiteral("versione 3.0"), this)); }
+    FakeAboutWindow() { named("Label6", new QLabel(QStringLiteral("versione 3.0"), this)); }
 };
 
 class CaptionApplierTest : public testing::Test {
@@ -203,6 +202,10 @@ TEST_F(CaptionApplierTest, LanguageSwitchRecaptionsTheWindows)
 
 int main(int argc, char **argv)
 {
+    // The build lists the tests by running this program, without the
+    // offscreen setting CTest gives the test runs, and often without a display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
