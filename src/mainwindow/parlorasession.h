@@ -4,7 +4,7 @@
 #include "dictionary/languagepairloader.h"
 #include "dictionary/personaldictionary.h"
 #include "dictionary/settings.h"
-#include "localisation/languagemessages.h"
+#include "localisation/interfacelanguage.h"
 #include "platform/applicationfolder.h"
 #include "translation/translate.h"
 
@@ -15,7 +15,7 @@
 namespace parlora {
 
 // Which text field last had the focus; the keypad types into it.
-enum class TextField { None = 0, Word = 1, PersonalWord = 2, PersonalTranslation = 3 };
+enum class LastTextField { None = 0, Word = 1, PersonalWord = 2, PersonalTranslation = 3 };
 
 // Everything one run of the program shares, created once in main (or by a
 // test on a temporary folder) and handed by reference to the windows. Nothing
@@ -33,10 +33,9 @@ public:
     Settings settings;
     DictionaryData data;
     PersonalDictionary personalDictionary;
-    // The interface language's name and message table.
-    QString interfaceLanguage;
-    LanguageMessages messages;
-    TextField lastTextField = TextField::None;
+    // The interface language's name, captions and message table.
+    InterfaceLanguage interfaceLanguage;
+    LastTextField lastTextField = LastTextField::None;
 
     // Loads the pair's files once and builds the translator over them.
     LoadResult loadData(ProgressSink &progress);
@@ -51,6 +50,9 @@ public:
     // False when the personal dictionary file existed but could not be read:
     // writing the (empty) store over it would destroy the user's words.
     bool personalDictionaryWritable = true;
+
+    const LanguageMessages &messages() const { return interfaceLanguage.messages(); }
+    QString message(int index) const { return messages().message(index); }
 
 private:
     // Built after loading because it may precompute search forms.

@@ -1,0 +1,42 @@
+#include "mainwindow/textfield.h"
+
+#include <QFocusEvent>
+
+namespace parlora {
+
+TextField::TextField(QWidget *parent) : QLineEdit(parent)
+{
+    // A remembered selection means nothing once the text was replaced.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!hasFocus())
+            m_savedStart = -1;
+    });
+}
+
+void TextField::replaceSelection(const QString &text)
+{
+    if (!hasSelectedText() && m_savedStart >= 0 && m_savedStart + m_savedLength <= this->text().size())
+        setSelection(m_savedStart, m_savedLength);
+    m_savedStart = -1;
+    insert(text);
+}
+
+void TextField::focusOutEvent(QFocusEvent *event)
+{
+    // The line edit drops its selection on leaving; keep a note of it.
+    if (hasSelectedText()) {
+        m_savedStart = selectionStart();
+        m_savedLength = int(selectedText().size());
+    } else {
+        m_savedStart = -1;
+    }
+    QLineEdit::focusOutEvent(event);
+}
+
+void TextField::focusInEvent(QFocusEvent *event)
+{
+    m_savedStart = -1;
+    QLineEdit::focusInEvent(event);
+}
+
+} // namespace parlora

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace parlora {
+
+// A one-line text field that remembers its selection when it loses the
+// focus, so that a keypad letter typed into it later still replaces what the
+// user had selected there.
+class TextField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextField(QWidget *parent = nullptr);
+
+    // Replaces the current (or remembered) selection with the text, or
+    // inserts it at the caret, leaving the caret after it.
+    void replaceSelection(const QString &text);
+
+protected:
+    void focusOutEvent(QFocusEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    int m_savedStart = -1;
+    int m_savedLength = 0;
+};
+
+} // namespace parlora
