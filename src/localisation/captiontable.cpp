@@ -50,7 +50,7 @@ constexpr std::array<CaptionLine, FixedLanguageLineCount> Lines{{
     {34, Main, "lblParola4", Text, "Traduzione"},
     {35, Main, "frm1", Text, "Dizionario Personale"},
     {36, Info, "Label1", Text, "Ringraziamenti:"},
-    {37, Info, "Label2", Text, ""},
+    {37, Info, "Label2", Text, "Autori: gli sviluppatori di Parlora"},
     {38, Info, "Label5", Text, "Parole:"},
     {39, Main, "txtParola", ToolTip, ""},
     {40, Main, "Text1", ToolTip, ""},
