@@ -5,21 +5,18 @@
 #include "dictionary/progresssink.h"
 #include "dictionary/settings.h"
 #include "localisation/languagemessages.h"
+#include "phrasebook/phrasebookindex.h"
+#include "translation/searchindex.h"
+#include "words/searchstate.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <optional>
+
 namespace parlora {
-
-enum class ResultList { Translations, SimilarWords };
-
-// One line as it was added to a result list, in the order of adding; the
-// window replays these to apply the widest-line rule for horizontal scrolling.
-struct AddedLine {
-    ResultList list = ResultList::Translations;
-    QString text;
-};
 
 // Everything one translation produces.
 struct TranslationResult {
@@ -32,8 +29,31 @@ struct TranslationResult {
     QList<AddedLine> addedLines;  // both lists interleaved, in adding order
 };
 
-// The searches' view of the loaded data. Build once after loading (it may
-// precompute search forms); the personal dictionary is read live.
+// The messages a translation shows, by their index in the message table.
+namespace translationmessage {
+inline constexpr int Searching = 1;
+inline constexpr int SearchingSimilar = 2;
+inline constexpr int OnlySimilarFound = 3;
+inline constexpr int NothingFound = 4;
+inline constexpr int SimilarFoundStatus = 13;
+inline constexpr int SearchingPhrasebook = 22;
+} // namespace translationmessage
+
+// Progress is shown every this many records of the main dictionary.
+inline constexpr int ProgressStep = 100;
+
+// Starts a translation afresh: empty search state and status text. The window
+// also empties its result text (the state's resultText stands for it).
+void ClearResults(SearchState &state, ProgressSink &progress);
+
+// Turns a finished search state into the result the window shows.
+TranslationResult MakeTranslationResult(const SearchState &state);
+
+// The searches' view of the loaded data. Build once after loading. The
+// search forms of each direction are prepared on its first translation, so
+// that start-up does not wait for a direction the user may never choose. The
+// personal dictionary is read live; its search forms are rebuilt whenever it
+// has changed since the last translation.
 class Translator {
 public:
     Translator(const DictionaryData &data, const PersonalDictionary &personal);
@@ -44,8 +64,17 @@ public:
                                 const LanguageMessages &messages, ProgressSink &progress) const;
 
 private:
+    static int directionIndex(bool direction) { return direction ? 1 : 0; }
+    const SearchIndex &mainIndex(bool direction) const;
+    const phrasebook::PhrasebookIndex &phrasebookIndex(bool direction) const;
+    const SearchIndex &personalIndex(bool direction) const;
+
     const DictionaryData &m_data;
     const PersonalDictionary &m_personal;
+    // Indexed by directionIndex.
+    mutable std::array<std::optional<SearchIndex>, 2> m_main;
+    mutable std::array<std::optional<phrasebook::PhrasebookIndex>, 2> m_phrasebook;
+    mutable std::array<std::optional<SearchIndex>, 2> m_personalCache;
 };
 
 } // namespace parlora

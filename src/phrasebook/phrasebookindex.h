@@ -1,0 +1,32 @@
+#pragma once
+
+#include "dictionary/progresssink.h"
+#include "dictionary/wordlists.h"
+#include "words/searchstate.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+namespace parlora::phrasebook {
+
+// The phrases of one side of a phrasebook listed by the words of their
+// search form, so that a rewritten query finds its phrases without scanning
+// them all. Gives the same blocks, in the same order, as SearchPhrasebook.
+class PhrasebookIndex {
+public:
+    PhrasebookIndex(const Phrasebook &phrasebook, bool direction);
+
+    void Search(SearchState &state, const QString &query, const GrammarList &grammar, ProgressSink &progress) const;
+
+private:
+    // Phrases (in order, each once) whose search form holds " " + word + " ".
+    QList<int> phrasesHolding(const QString &word) const;
+    void appendPhrase(SearchState &state, int phrase, const QString &word) const;
+
+    const Phrasebook &m_phrasebook;
+    bool m_direction;
+    QHash<QString, QList<int>> m_phrasesByWord;
+};
+
+} // namespace parlora::phrasebook

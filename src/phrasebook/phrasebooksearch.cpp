@@ -1,0 +1,45 @@
+#include "phrasebook/phrasebooksearch.h"
+
+#include "phrasebook/wildcardpattern.h"
+#include "words/textrules.h"
+
+namespace parlora::phrasebook {
+
+std::optional<QString> RewriteQuery(const QString &query, const GrammarRule &rule)
+{
+    if (!MatchesPattern(query, rule.Pattern))
+        return std::nullopt;
+    // The pattern's leading "*" stands for the kept part, hence the + 1.
+    const qsizetype kept = query.size() - rule.Pattern.size() + 1;
+    if (kept < 0)
+        return std::nullopt;
+    return query.left(kept) + rule.Replacement.mid(1);
+}
+
+QString HighlightPhrase(const QString &phrase, const QString &word)
+{
+    return words::Highlight(phrase, word);
+}
+
+void SearchPhrasebook(SearchState &state, const QString &query, const GrammarList &grammar,
+                      const Phrasebook &phrasebook, bool direction, ProgressSink &progress)
+{
+    progress.setProgressMaximum(grammar.Count());
+    progress.setProgressVisible(true);
+    for (int r = 0; r < grammar.Count(); ++r) {
+        progress.setProgressValue(r + 1);
+        const std::optional<QString> rewritten = RewriteQuery(query, grammar.Rules.at(r));
+        if (!rewritten)
+            continue;
+        const QString wholeWord = QLatin1Char(' ') + *rewritten + QLatin1Char(' ');
+        for (int p = 0; p < phrasebook.Count(); ++p) {
+            if (!SourceSide(phrasebook.Search.at(p), direction).contains(wholeWord))
+                continue;
+            const PhraseRecord &shown = phrasebook.Display.at(p);
+            words::AppendResultBlock(state, HighlightPhrase(SourceSide(shown, direction), *rewritten),
+                                     TargetSide(shown, direction));
+        }
+    }
+}
+
+} // namespace parlora::phrasebook

@@ -1,0 +1,215 @@
+#include "translation/searchindex.h"
+
+#include "words/exactlookup.h"
+#include "words/similarwords.h"
+#include "words/textrules.h"
+
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <climits>
+
+namespace parlora {
+
+namespace {
+
+// Room for the words of a typical entry without a heap allocation.
+constexpr qsizetype ShortEntryWords = 8;
+
+quint64 lengthAndCharacter(qsizetype length, QChar c)
+{
+    return (quint64(length) << 16) | c.unicode();
+}
+
+// The candidate lengths whose stem can equal the stem of a text of this
+// length, or that are one insertion, deletion or substitution away.
+QList<qsizetype> similarLengths(qsizetype queryLength)
+{
+    const qsizetype stemLength = std::min(queryLength, words::StemLength(queryLength));
+    QList<qsizetype> lengths{queryLength - 1, queryLength, queryLength + 1};
+    if (stemLength < 3)
+        lengths.append(stemLength);
+    else if (stemLength == 3)
+        lengths.append({3, 4, 5});
+    else
+        lengths.append(stemLength + 2);
+    std::sort(lengths.begin(), lengths.end());
+    lengths.erase(std::unique(lengths.begin(), lengths.end()), lengths.end());
+    return lengths;
+}
+
+} // namespace
+
+SearchIndex::SearchIndex(const QStringList &sources, const QStringList &targets)
+    : m_sources(sources), m_targets(targets)
+{
+    m_recordsByForm.reserve(sources.size());
+    for (int record = 0; record < int(sources.size()); ++record) {
+        const QString form = words::ComparisonForm(sources.at(record));
+        addExactForms(record, form, words::SplitWords(words::StripPunctuation(form)));
+    }
+}
+
+void SearchIndex::prepareSimilarCandidates() const
+{
+    if (m_similarPrepared)
+        return;
+    m_similarPrepared = true;
+    m_candidateIds.reserve(m_sources.size() * 2);
+    for (int record = 0; record < int(m_sources.size()); ++record) {
+        const QString lowered = m_sources.at(record).toLower();
+        addSimilarCandidates(record, lowered, words::SplitWords(words::StripPunctuation(lowered)));
+    }
+}
+
+bool SearchIndex::isBuiltFrom(const QStringList &sources, const QStringList &targets) const
+{
+    return sources.size() == m_sources.size() && targets.size() == m_targets.size()
+        && sources.constData() == m_sources.constData() && targets.constData() == m_targets.constData();
+}
+
+void SearchIndex::addExactForms(int record, const QString &form, const QStringList &entryWords)
+{
+    m_recordsByForm[form].append(record);
+
+    // Entries hold a handful of words: a linear scan beats a hash here.
+    QVarLengthArray<qsizetype, ShortEntryWords> firstPositions;
+    QVarLengthArray<WordOccurrence, ShortEntryWords> occurrences;
+    for (qsizetype i = 0; i < entryWords.size(); ++i) {
+        qsizetype slot = 0;
+        while (slot < occurrences.size() && entryWords.at(firstPositions.at(slot)) != entryWords.at(i))
+            ++slot;
+        if (slot == occurrences.size()) {
+            firstPositions.append(i);
+            occurrences.append({record, 0, false});
+        }
+        if (i + 1 < entryWords.size())
+            ++occurrences[slot].beforeLast;
+        else
+            occurrences[slot].last = true;
+    }
+    for (qsizetype slot = 0; slot < occurrences.size(); ++slot)
+        m_occurrencesByWord[entryWords.at(firstPositions.at(slot))].append(occurrences.at(slot));
+}
+
+int SearchIndex::candidateId(const QString &candidate) const
+{
+    auto it = m_candidateIds.constFind(candidate);
+    if (it != m_candidateIds.cend())
+        return it.value();
+    const int id = int(m_candidates.size());
+    m_candidates.append(candidate);
+    m_candidateRecords.append(QList<int>());
+    m_candidateIds.insert(candidate, id);
+    if (!candidate.isEmpty()) {
+        m_candidatesByFirst[lengthAndCharacter(candidate.size(), candidate.front())].append(id);
+        m_candidatesByLast[lengthAndCharacter(candidate.size(), candidate.back())].append(id);
+    }
+    return id;
+}
+
+void SearchIndex::addSimilarCandidates(int record, const QString &lowered, const QStringList &loweredWords) const
+{
+    auto addCandidate = [&](const QString &candidate) {
+        QList<int> &records = m_candidateRecords[candidateId(candidate)];
+        if (records.isEmpty() || records.constLast() != record)
+            records.append(record);
+    };
+    addCandidate(lowered);
+    for (const QString &candidate : loweredWords)
+        addCandidate(candidate);
+}
+
+void SearchIndex::FindExactMatches(SearchState &state, const QString &query, bool wordMatches) const
+{
+    const QString key = words::FoldAccents(query);
+    const QList<int> whole = m_recordsByForm.value(key);
+    const QList<WordOccurrence> inWords = wordMatches ? m_occurrencesByWord.value(key) : QList<WordOccurrence>();
+
+    reserveForMatches(state, whole, inWords);
+
+    // Both lists are in record order; walk them together so that lines,
+    // blocks and FoundText come out in file order. A record matching as a
+    // whole is never looked into for words.
+    qsizetype w = 0;
+    qsizetype o = 0;
+    while (w < whole.size() || o < inWords.size()) {
+        const int nextWhole = w < whole.size() ? whole.at(w) : INT_MAX;
+        const int nextWord = o < inWords.size() ? inWords.at(o).record : INT_MAX;
+        if (nextWhole <= nextWord) {
+            words::AddListItem(state, ResultList::Translations,
+                               m_sources.at(nextWhole) + words::MatchSeparator + m_targets.at(nextWhole));
+            state.FoundText += m_sources.at(nextWhole);
+            state.ExactFound = true;
+            ++w;
+            if (nextWord == nextWhole)
+                ++o;
+        } else {
+            const WordOccurrence &occurrence = inWords.at(o++);
+            words::ReportWordMatches(state, m_sources.at(occurrence.record), query, m_targets.at(occurrence.record),
+                                     occurrence.beforeLast, occurrence.last);
+        }
+    }
+}
+
+void SearchIndex::reserveForMatches(SearchState &state, const QList<int> &whole,
+                                    const QList<WordOccurrence> &inWords) const
+{
+    // A common word can fill the result text with thousands of blocks;
+    // growing it once avoids copying it over and over.
+    qsizetype found = 0;
+    qsizetype text = 0;
+    for (int record : whole)
+        found += m_sources.at(record).size();
+    for (const WordOccurrence &occurrence : inWords) {
+        const qsizetype blocks = occurrence.beforeLast + (occurrence.last ? 1 : 0);
+        found += blocks * m_sources.at(occurrence.record).size();
+        text += blocks * (m_sources.at(occurrence.record).size() + m_targets.at(occurrence.record).size()
+                          + 3 * words::BlockLineEnd.size());
+    }
+    state.FoundText.reserve(state.FoundText.size() + found);
+    state.resultText.reserve(state.resultText.size() + text);
+}
+
+QList<int> SearchIndex::similarCandidates(const QString &query) const
+{
+    // Every candidate similar to the query keeps either its first character
+    // (an edit later on, or the shared stem) or its last character (an edit
+    // at the very start), and has one of a few lengths.
+    QList<int> ids;
+    for (qsizetype length : similarLengths(query.size())) {
+        if (length < 1)
+            continue;
+        for (int id : m_candidatesByFirst.value(lengthAndCharacter(length, query.front()))) {
+            if (words::IsSimilarFast(m_candidates.at(id), query))
+                ids.append(id);
+        }
+        for (int id : m_candidatesByLast.value(lengthAndCharacter(length, query.back()))) {
+            if (m_candidates.at(id).front() != query.front() && words::IsSimilarFast(m_candidates.at(id), query))
+                ids.append(id);
+        }
+    }
+    return ids;
+}
+
+void SearchIndex::FindSimilarWords(SearchState &state, const QString &query) const
+{
+    if (query.size() < words::MinimumSimilarQueryLength)
+        return;
+    prepareSimilarCandidates();
+    QList<int> records;
+    for (int id : similarCandidates(query))
+        records.append(m_candidateRecords.at(id));
+    std::sort(records.begin(), records.end());
+    records.erase(std::unique(records.begin(), records.end()), records.end());
+
+    // Only these records can offer anything; replaying them in order keeps
+    // the FoundText checks exactly as a full sweep makes them.
+    for (int record : std::as_const(records)) {
+        const QString lowered = m_sources.at(record).toLower();
+        words::OfferSimilarCandidates(state, lowered, words::SplitWords(words::StripPunctuation(lowered)), query,
+                                      words::IsSimilarFast);
+    }
+}
+
+} // namespace parlora
