@@ -21,6 +21,11 @@ struct EntryCase {
     QStringList translations;
 };
 
+void PrintTo(const EntryCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class DictdEntryShapes : public testing::TestWithParam<EntryCase> {};
 
 TEST_P(DictdEntryShapes, YieldHeadwordAndTranslationsOnly)
