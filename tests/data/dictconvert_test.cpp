@@ -1,5 +1,4 @@
 #include "dictdentry.h"
-#include "dictdindex.h"
 #include "dictionaryconversion.h"
 
 #include "platform/textfile.h"
@@ -45,7 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "a caso", {"aleatoriamente", "ao acaso"}},
         EntryCase{"CaseKeptAndSeveralPronunciations",
                   "Agadir //agaˈdir// //aˈgadir// <pn>\nAgadir\npaese, città\n", "Agadir", {"Agadir"}},
-        EntryCase{"HeaderWithoutPronunciation", "IVA\nIVA\n", "IVA", {"IVA"}},
         EntryCase{"GlossListAfterTranslation",
                   "pertinente /pertiˈnɛnte/ <adj>\npertinente 2.\nconcernente\n 3.\n}} distintivo\n", "pertinente",
                   {"pertinente"}},
@@ -69,7 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
                   {"ananás(pt-pt)", "abacaxi(pt-br)", "abacaxi"}},
         EntryCase{"WikiLinkBracketsRemoved", "vapore acqueo /x/ <n>\nvapor [[d'água]]\n", "vapore acqueo",
                   {"vapor d'água"}},
-        EntryCase{"CarriageReturnsIgnored", "cane /x/ <n>\r\ncão\r\nanimale\r\n", "cane", {"cão"}},
         EntryCase{"NoBody", "solo /x/ <n>\n", "solo", {}}),
     [](const testing::TestParamInfo<EntryCase> &info) { return std::string(info.param.name); });
 
@@ -80,17 +77,6 @@ TEST(DictConvert, SplitTranslationsToleratesUnbalancedParentheses)
     EXPECT_EQ(splitTranslations(u"a (b, c"), QStringList({"a (b, c"}));
     EXPECT_EQ(splitTranslations(u"a) b, c"), QStringList({"a) b", "c"}));
     EXPECT_EQ(splitTranslations(u" , ,"), QStringList());
-}
-
-TEST(DictConvert, DecodesDictdNumbers)
-{
-    EXPECT_EQ(decodeDictdNumber(u"A"), 0);
-    EXPECT_EQ(decodeDictdNumber(u"/"), 63);
-    EXPECT_EQ(decodeDictdNumber(u"BA"), 64);
-    EXPECT_EQ(decodeDictdNumber(u"Gan"), 6 * 64 * 64 + 26 * 64 + 39);
-    EXPECT_EQ(decodeDictdNumber(u""), -1);
-    EXPECT_EQ(decodeDictdNumber(u"A-"), -1);
-    EXPECT_EQ(decodeDictdNumber(u"AAAAAAAAA"), -1); // would overflow
 }
 
 // A tiny dictd pair written the way dictd's tools lay it out.
