@@ -3,6 +3,7 @@
 #include "phrasebook/phrasepadding.h"
 #include "platform/textfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -84,7 +85,9 @@ void migrateOldPersonalDictionaries(const ApplicationFolder &folder, const QStri
 {
     const QString target = folder.dataFile(MigratedPersonalDictionary);
     const QString sources[] = {
-        currentFolder + QLatin1Char('/') + OldestPersonalDictionary,
+        // ".." is taken by name, as the path was meant, even where the
+        // current folder is a link.
+        QDir::cleanPath(currentFolder + QLatin1Char('/') + OldestPersonalDictionary),
         folder.file(DizionarioPersonalDictionary),
         folder.file(RootPersonalDictionary),
     };
