@@ -1,7 +1,5 @@
 #include "dictionary/personaldictionary.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -58,18 +56,15 @@ void PersonalDictionary::setUndoRedoListener(UndoRedoListener listener)
 
 SaveResult PersonalDictionary::LoadPersonalDictionary(const QString &filePath)
 {
-    QFile probe(filePath);
-    if (!probe.open(QIODevice::ReadOnly))
-        return SaveResult::failure(
-            QStringLiteral("The personal dictionary %1 could not be read: %2").arg(filePath, probe.errorString()));
-    probe.close();
-
     // Inserting the pairs one by one would put every later equal word before
     // the earlier ones, and would take quadratic time for a file in any other
     // than ascending order. Reversing the pairs and sorting them stably by word
     // gives exactly that order in n log n.
-    std::vector<std::pair<QString, QString>> entries;
     TextFileReader file(filePath);
+    if (!file.isOpen())
+        return SaveResult::failure(
+            QStringLiteral("The personal dictionary %1 could not be read: %2").arg(filePath, file.errorString()));
+    std::vector<std::pair<QString, QString>> entries;
     while (!file.atEnd()) {
         QString word = file.readLine();
         if (file.atEnd())

@@ -17,8 +17,10 @@ const char *const CodePage = "windows-1252";
 TextFileReader::TextFileReader(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = file.errorString();
         return;
+    }
     m_open = true;
     QStringDecoder decoder(CodePage);
     m_text = decoder(file.readAll());

@@ -25,6 +25,8 @@ public:
     explicit TextFileReader(const QString &path);
 
     bool isOpen() const { return m_open; }
+    // Why the file could not be opened; empty when it was.
+    const QString &errorString() const { return m_error; }
     bool atEnd() const { return m_position >= m_text.size(); }
     // The next line; the empty string when already at the end.
     QString readLine();
@@ -33,6 +35,7 @@ private:
     QString m_text;
     qsizetype m_position = 0;
     bool m_open = false;
+    QString m_error;
 };
 
 // True when every character of the text has a Windows-1252 byte.
