@@ -12,10 +12,6 @@ namespace parlora::generated {
 
 namespace {
 
-// Each language draws its words from a limited vocabulary so that entries
-// repeat and words share stems, as in a real dictionary.
-constexpr int VocabularySize = 9000;
-
 const QStringList ItalianOnsets{"b", "c", "d", "f", "g", "l", "m", "n", "p", "r", "s", "t", "v", "z",
                                 "ch", "gh", "gl", "gn", "sc", "st", "tr", "pr", "br", "", ""};
 const QStringList ItalianVowels{"a", "e", "i", "o", "u", "a", "e", "i", "o", "ie", "uo"};
@@ -52,10 +48,12 @@ public:
         return text;
     }
 
-    QStringList vocabulary(bool italian)
+    // A limited vocabulary makes entries repeat and words share stems, as
+    // in a real dictionary.
+    QStringList vocabulary(bool italian, int size)
     {
         QStringList words;
-        for (int i = 0; i < VocabularySize; ++i)
+        for (int i = 0; i < size; ++i)
             words.append(word(italian));
         // Apostrophe forms as the dictionaries write them.
         words.append(italian ? QStringList{"l'acqua", "perche'", "po'", "dell'uomo"} : QStringList{"d'agua", "pra'"});
@@ -164,8 +162,8 @@ QString typedWithApostrophes(const QString &text)
 Data MakeData(quint32 seed, const Sizes &sizes)
 {
     Maker maker(seed);
-    const QStringList italian = maker.vocabulary(true);
-    const QStringList portuguese = maker.vocabulary(false);
+    const QStringList italian = maker.vocabulary(true, sizes.vocabulary);
+    const QStringList portuguese = maker.vocabulary(false, sizes.vocabulary);
 
     Data data;
     MainDictionary &main = data.dictionary.mainDictionary;

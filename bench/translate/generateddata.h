@@ -17,6 +17,8 @@ struct Sizes {
     int personalEntries = 5000;
     int phrases = 5000;
     int rulesPerLanguage = 40;
+    // Words each language draws from; fewer words means more repeats.
+    int vocabulary = 9000;
 };
 
 // Italian/Portuguese-looking data: accented letters, capitals, multi-word
