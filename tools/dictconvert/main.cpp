@@ -11,6 +11,8 @@
 namespace {
 
 constexpr int ExpectedArguments = 4; // program, index, dictionary, output
+constexpr int ExitFailed = 1;
+constexpr int ExitUsage = 2;
 
 } // namespace
 
@@ -25,19 +27,19 @@ int main(int argc, char *argv[])
             << "  INDEX    a dictd index, e.g. /usr/share/dictd/freedict-ita-por.index\n"
             << "  DICT.DZ  its dictionary text, e.g. /usr/share/dictd/freedict-ita-por.dict.dz\n"
             << "  OUTPUT   the main dictionary file to write, e.g. dist/dic/portital.diz\n";
-        return 2;
+        return ExitUsage;
     }
 
     using namespace parlora::dictconvert;
     const ConversionResult result = convertDictdFiles(arguments[1], arguments[2]);
     if (!result.error.isEmpty()) {
         err << "parlora-dictconvert: " << result.error << "\n";
-        return 1;
+        return ExitFailed;
     }
     const parlora::SaveResult saved = parlora::writeTextLines(arguments[3], mainDictionaryLines(result.records));
     if (!saved) {
         err << "parlora-dictconvert: " << saved.error << "\n";
-        return 1;
+        return ExitFailed;
     }
     out << "articles read:                       " << result.articles << "\n"
         << "articles without a translation:      " << result.articlesWithoutTranslation << "\n"
