@@ -1,6 +1,5 @@
 #include "languagetestfiles.h"
 
-#include "localisation/captiontable.h"
 #include "localisation/languagefile.h"
 
 #include <QDir>
@@ -44,12 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ReadCase{"CommentsAndBlanksAnywhereAreSkipped", "# a\r\n\r\n' b\r\nx\r\n\r\n#c\r\n'\r\ny\r\n# end\r\n\r\n", {"x", "y"}},
         ReadCase{"SpacesAreMeaningful", "   \r\n #not a comment\r\n '\r\n", {"   ", " #not a comment", " '"}},
-        ReadCase{"MarksLaterInTheLineDoNotMatter", "a#b\r\nit's\r\n", {"a#b", "it's"}},
         ReadCase{"CarriageReturnAloneEndsALine", "a\rb\r\rc", {"a", "b", "c"}},
         ReadCase{"LoneLineFeedStaysInTheLine", "a\nb\r\n", {"a\nb"}},
-        ReadCase{"LineFeedAfterCommentIsStillComment", "#x\n\r\n", {}},
         ReadCase{"OnlyCommentsRunsOut", "# one\r\n' two\r\n\r\n", {}},
-        ReadCase{"EmptyFileRunsOut", "", {}},
         ReadCase{"DecodesWindows1252", "Perch\xe9 s\xec\r\nTradu\xe7\xe3o\r\n",
                  {QStringLiteral("Perché sì"), QStringLiteral("Tradução")}}),
     [](const testing::TestParamInfo<ReadCase> &info) { return std::string(info.param.name); });
@@ -75,16 +71,6 @@ TEST_F(ReadLanguageFileTest, SplitsFixedLinesFromMessages)
     EXPECT_EQ(contents.messages.last(), QStringLiteral("message 30"));
 }
 
-TEST_F(ReadLanguageFileTest, FileEndingAfterItsCaptionsHasNoMessages)
-{
-    test::writeLanguageFile(path("a.lng"), test::numberedLines(QStringLiteral("caption"), FixedLanguageLineCount));
-
-    const LanguageFileContents contents = readLanguageFile(path("a.lng"));
-    EXPECT_TRUE(contents.ok);
-    EXPECT_EQ(contents.fixedLines.size(), FixedLanguageLineCount);
-    EXPECT_TRUE(contents.messages.isEmpty());
-}
-
 TEST_F(ReadLanguageFileTest, UnusableFilesAreRefusedWithAReason)
 {
     test::writeLanguageFile(path("short.lng"), test::numberedLines(QStringLiteral("caption"), FixedLanguageLineCount - 1));
@@ -98,44 +84,5 @@ TEST_F(ReadLanguageFileTest, UnusableFilesAreRefusedWithAReason)
         EXPECT_TRUE(contents.fixedLines.isEmpty());
     }
 }
-
-TEST(LanguageFilePath, IsTheLangFolderBesideTheProgram)
-{
-    QTemporaryDir dir;
-    test::writeLanguageFile(dir.filePath(QStringLiteral("lang/Mio.lng")),
-                            test::numberedLines(QStringLiteral("caption"), FixedLanguageLineCount));
-
-    EXPECT_TRUE(readLanguageFile(ApplicationFolder(dir.path()), QStringLiteral("Mio")).ok);
-    EXPECT_FALSE(readLanguageFile(ApplicationFolder(dir.path()), QStringLiteral("mio")).ok);
-}
-
-struct CaptionCase {
-    const char *name;
-    int line;
-    QString fileLine;
-    QString shown;
-};
-
-void PrintTo(const CaptionCase &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
-class CaptionTextTest : public testing::TestWithParam<CaptionCase> {};
-
-TEST_P(CaptionTextTest, AddsAcceleratorAndVersionWhereDue)
-{
-    const CaptionLine &entry = captionTable()[std::size_t(GetParam().line - 1)];
-    EXPECT_EQ(captionText(entry, GetParam().fileLine), GetParam().shown);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, CaptionTextTest,
-    testing::Values(CaptionCase{"FirstMenuGetsAccelerator", 1, "File", "&File"},
-                    CaptionCase{"FirstMenuAcceleratorIsNotDoubledUp", 1, "&File", "&&File"},
-                    CaptionCase{"VersionLineGetsTheVersion", 57, "versione", "versione 3.1"},
-                    CaptionCase{"OtherMenusAreTakenAsWritten", 5, "&Modifica", "&Modifica"},
-                    CaptionCase{"TooltipsAreTakenAsWritten", 39, "  spazi  ", "  spazi  "}),
-    [](const testing::TestParamInfo<CaptionCase> &info) { return std::string(info.param.name); });
 
 } // namespace
