@@ -68,6 +68,13 @@ LanguageFileContents readLanguageFile(const QString &path)
 
 LanguageFileContents readLanguageFile(const ApplicationFolder &folder, const QString &languageName)
 {
+    // A typed name with a slash would reach a file outside the lang folder,
+    // which then could never be offered again nor remembered.
+    if (languageName.contains(QLatin1Char('/'))) {
+        LanguageFileContents contents;
+        contents.error = QStringLiteral("\"%1\" is not a language name.").arg(languageName);
+        return contents;
+    }
     return readLanguageFile(folder.languageFile(languageName));
 }
 

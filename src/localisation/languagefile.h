@@ -35,6 +35,8 @@ struct LanguageFileContents {
 // Reads a whole language file. It is usable (ok) only when it was readable
 // and held all fixed lines, so that a caller never applies half a language.
 LanguageFileContents readLanguageFile(const QString &path);
+// The file of a language in the lang folder; a name with a path in it is
+// refused.
 LanguageFileContents readLanguageFile(const ApplicationFolder &folder, const QString &languageName);
 
 } // namespace parlora
