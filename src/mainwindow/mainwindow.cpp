@@ -93,6 +93,17 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     return label;
 }
 
+// The layout was measured with a narrow sans-serif face; one with Arial's
+// metrics keeps every caption inside its place, else the desktop's own.
+QFont windowFont(const QFont &desktopFont)
+{
+    QFont font = desktopFont;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Arial"), desktopFont.family()});
+    font.setPointSizeF(WindowFontPoints);
+    return font;
+}
+
 QFont fieldFont(const QFont &base)
 {
     QFont font = base;
@@ -133,9 +144,7 @@ MainWindow::MainWindow(ParloraSession &session, UserPrompts &prompts, QWidget *p
     setWindowIcon(artwork::applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QFont windowFont = font();
-    windowFont.setPointSizeF(WindowFontPoints);
-    setFont(windowFont);
+    setFont(windowFont(font()));
 
     m_client = new QWidget(this);
     setCentralWidget(m_client);
@@ -833,8 +842,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::FocusIn: {
-        if (isTransientFocusChange(static_cast<QFocusEvent *>(event)))
+        // Coming back from a menu or another window is not a new arrival;
+        // but the first focus of a window that was not active yet is.
+        if (watched == m_trackedFocus)
             break;
+        m_trackedFocus = static_cast<QWidget *>(watched);
         if (auto *field = qobject_cast<TextField *>(watched))
             textFieldFocused(field);
         else if (watched == m_lstSimili)
@@ -852,6 +864,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusOut: {
         if (isTransientFocusChange(static_cast<QFocusEvent *>(event)))
             break;
+        m_trackedFocus = nullptr;
         if (qobject_cast<TextField *>(watched))
             textFieldLeft();
         else if (watched == m_lstDicPer) {

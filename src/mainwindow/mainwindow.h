@@ -136,6 +136,9 @@ private:
     // last translation started.
     int m_widestItem = 0;
     int m_progressMaximum = 0;
+    // The tracked control that last gained the focus, until it really loses
+    // it (not to a menu or another window).
+    QWidget *m_trackedFocus = nullptr;
     QIcon m_picItal;
     QIcon m_picPort;
 

@@ -1,0 +1,219 @@
+#include "parlorarun.h"
+
+#include "platform/textfile.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace parlora::testing {
+
+namespace {
+
+constexpr int FixedLineCount = 57;
+constexpr int MessageCount = 23;
+
+QStringList languageFile(const QString &code)
+{
+    QStringList lines{QStringLiteral("# test language %1").arg(code)};
+    for (int line = 1; line <= FixedLineCount; ++line)
+        lines << QStringLiteral("%1 caption %2").arg(code).arg(line);
+    for (int index = 0; index < MessageCount; ++index)
+        lines << messageText(code, index);
+    return lines;
+}
+
+// Records of three lines: entry, translation, separator.
+QStringList records(const QList<QPair<QString, QString>> &pairs)
+{
+    QStringList lines;
+    for (const auto &[first, second] : pairs)
+        lines << first << second << QString();
+    return lines;
+}
+
+} // namespace
+
+void RecordingPrompts::warning(QWidget *, const QString &title, const QString &text)
+{
+    shown.append({Kind::Warning, title, text});
+}
+
+void RecordingPrompts::inform(QWidget *, const QString &title, const QString &text)
+{
+    shown.append({Kind::Inform, title, text});
+}
+
+bool RecordingPrompts::retryAfterFailure(QWidget *, const QString &title, const QString &text)
+{
+    shown.append({Kind::Retry, title, text});
+    return retryAnswer();
+}
+
+QString messageText(const QString &languageCode, int index)
+{
+    return QStringLiteral("%1 message %2").arg(languageCode).arg(index);
+}
+
+TestFolder::TestFolder()
+{
+    QDir(path()).mkpath(QStringLiteral("dic"));
+    QDir(path()).mkpath(QStringLiteral("lang"));
+    writeLines(QStringLiteral("dic/portital.diz"),
+               records({{QStringLiteral("casa"), QStringLiteral("casa")},
+                        {QStringLiteral("cane"), QStringLiteral("c\u00e3o")},
+                        {QStringLiteral("gatto"), QStringLiteral("gato")},
+                        {QStringLiteral("cane da guardia"), QStringLiteral("c\u00e3o de guarda")},
+                        {QStringLiteral("precipitevolissimevolmente"), QStringLiteral("muito rapidamente")}}));
+    writeLines(QStringLiteral("dic/portugal.fra"),
+               records({{QStringLiteral("Il gatto dorme."), QStringLiteral("O gato dorme.")}}));
+    writeLines(QStringLiteral("dic/ital.gra"), {});
+    writeLines(QStringLiteral("dic/portugal.gra"), {});
+    writeLines(QStringLiteral("lang/Italiano.lng"), languageFile(QStringLiteral("it")));
+    writeLines(QStringLiteral("lang/Portugu\u00eas.lng"), languageFile(QStringLiteral("pt")));
+    writeLines(QStringLiteral("lang/English.lng"), languageFile(QStringLiteral("en")));
+}
+
+void TestFolder::writeLines(const QString &relative, const QStringList &lines) const
+{
+    const SaveResult written = writeTextLines(filePath(relative), lines);
+    EXPECT_TRUE(written.ok) << written.error.toStdString();
+}
+
+void TestFolder::writeSettings(const QByteArray &bytes) const
+{
+    QFile file(filePath(QStringLiteral("parlora.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray TestFolder::settingsBytes() const
+{
+    QFile file(filePath(QStringLiteral("parlora.ini")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList TestFolder::personalDictionaryLines() const
+{
+    TextFileReader reader(filePath(QStringLiteral("dic/portital.per")));
+    QStringList lines;
+    while (!reader.atEnd())
+        lines << reader.readLine();
+    return lines;
+}
+
+ParloraRun::ParloraRun(const QString &folder) : session(folder, folder)
+{
+    windows = std::make_unique<ApplicationWindows>(session, prompts, [this](const QUrl &url) { opened << url; });
+    QObject::connect(&window(), &MainWindow::programEnded, [this](int code) { exitCode = code; });
+    window().show();
+    window().activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window()));
+    window().loadDataOnFirstActivation();
+    QCoreApplication::processEvents();
+}
+
+ParloraRun::~ParloraRun() = default;
+
+QAction *ParloraRun::action(const char *name)
+{
+    QAction *found = find<QAction>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QLineEdit *ParloraRun::field(const char *name)
+{
+    QLineEdit *found = find<QLineEdit>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QListWidget *ParloraRun::list(const char *name)
+{
+    QListWidget *found = find<QListWidget>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QStringList ParloraRun::lines(const char *listName)
+{
+    QStringList texts;
+    QListWidget *widget = list(listName);
+    for (int row = 0; row < widget->count(); ++row)
+        texts << widget->item(row)->text();
+    return texts;
+}
+
+void ParloraRun::trigger(const char *actionName)
+{
+    QAction *found = action(actionName);
+    ASSERT_NE(found, nullptr);
+    ASSERT_TRUE(found->isEnabled()) << actionName << " is disabled";
+    found->trigger();
+}
+
+void ParloraRun::click(const char *buttonName)
+{
+    auto *button = find<QAbstractButton>(buttonName);
+    ASSERT_NE(button, nullptr) << buttonName;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void ParloraRun::typeInto(const char *fieldName, const QString &text)
+{
+    QLineEdit *target = field(fieldName);
+    ASSERT_NE(target, nullptr);
+    focus(fieldName);
+    target->selectAll();
+    for (const QChar character : text) {
+        // The test library maps only ASCII characters to keys; other letters
+        // arrive as text, the way an input method delivers them.
+        if (character.unicode() < 128)
+            QTest::keyClick(target, char(character.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
+}
+
+void ParloraRun::pressKey(const char *widgetName, int key)
+{
+    auto *widget = find<QWidget>(widgetName);
+    ASSERT_NE(widget, nullptr) << widgetName;
+    QTest::keyClick(widget, Qt::Key(key));
+}
+
+void ParloraRun::focus(const char *widgetName)
+{
+    auto *widget = find<QWidget>(widgetName);
+    ASSERT_NE(widget, nullptr) << widgetName;
+    widget->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+}
+
+QString ParloraRun::statusText()
+{
+    return find<QStatusBar>("StatusBar1")->currentMessage();
+}
+
+QString ParloraRun::clipboard() const
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+void ParloraRun::close()
+{
+    window().close();
+    QCoreApplication::processEvents();
+}
+
+} // namespace parlora::testing
