@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLabel>
+
+namespace parlora {
+
+// A label that behaves like a link: the hand pointer over it, and a click
+// signal. Used for the web and mail addresses of the small windows.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+} // namespace parlora

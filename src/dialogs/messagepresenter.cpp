@@ -1,0 +1,17 @@
+#include "dialogs/messagepresenter.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace parlora {
+
+MessagePresenter plainMessageBox()
+{
+    return [](QWidget *parent, const QString &text) {
+        QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
+                        parent);
+        box.exec();
+    };
+}
+
+} // namespace parlora

@@ -1,0 +1,219 @@
+#include "dialogs/optionswindow.h"
+
+#include "dialogs/updatewindow.h"
+#include "platform/twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QWindow>
+
+namespace parlora {
+
+namespace {
+
+const QString LanguageFolder = QStringLiteral("lang");
+const QString LanguageExtension = QStringLiteral(".lng");
+const QString SwitchFailedText = QStringLiteral("Errore nel cambio della lingua");
+// Message table entries of the update check.
+constexpr int NewerVersionMessage = 11;
+constexpr int UpToDateMessage = 12;
+
+constexpr int ClientWidth = twips(4680);
+constexpr int ClientHeight = twips(2535);
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+// A name with a folder separator would reach files outside the language
+// folder; no language file can be called that.
+bool isPlainLanguageName(const QString &name)
+{
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+// Shows a busy pointer while the program cannot answer, and always restores it.
+class BusyPointer {
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+};
+
+} // namespace
+
+OptionsWindow::OptionsWindow(Settings &settings, InterfaceLanguage &language, const ApplicationFolder &folder,
+                             QWidget *parent)
+    : QDialog(parent), m_settings(settings), m_language(language), m_folder(folder)
+{
+    setObjectName(QStringLiteral("frmConfig"));
+    setWindowTitle(QStringLiteral("Opzioni"));
+    setFixedSize(ClientWidth, ClientHeight);
+    buildControls();
+
+    connect(m_cmdOK, &QPushButton::clicked, this, &OptionsWindow::applyChoices);
+    connect(m_cmdAnnulla, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_cmdUpdate, &QPushButton::clicked, this, &OptionsWindow::runUpdateCheck);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &OptionsWindow::trackActivation);
+}
+
+void OptionsWindow::buildControls()
+{
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setGeometry(twipsRect(1920, 2040, 1095, 375));
+
+    m_frame1 = new QGroupBox(QStringLiteral("Lingua"), this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setGeometry(twipsRect(240, 120, 1815, 735));
+
+    m_cmbLingua = new QComboBox(m_frame1);
+    m_cmbLingua->setObjectName(QStringLiteral("cmbLingua"));
+    m_cmbLingua->setEditable(true);
+    // Typing a name must not add it to the list of files found.
+    m_cmbLingua->setInsertPolicy(QComboBox::NoInsert);
+    m_cmbLingua->setGeometry(twipsRect(120, 240, 1575, 315));
+
+    m_ckbSimili = new QCheckBox(QStringLiteral("Ricerca parole simili"), this);
+    m_ckbSimili->setObjectName(QStringLiteral("ckbSimili"));
+    m_ckbSimili->setGeometry(twipsRect(2640, 240, 1815, 375));
+
+    m_cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    m_cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
+    m_cmdAnnulla->setGeometry(twipsRect(3240, 2040, 1095, 375));
+
+    m_cmdUpdate = new QPushButton(QStringLiteral("Controlla aggiornamenti"), this);
+    m_cmdUpdate->setObjectName(QStringLiteral("cmdUpdate"));
+    m_cmdUpdate->setGeometry(twipsRect(240, 960, 1815, 375));
+
+    m_ckbFrasario = new QCheckBox(QStringLiteral("Ricerca in frasario"), this);
+    m_ckbFrasario->setObjectName(QStringLiteral("ckbFrasario"));
+    m_ckbFrasario->setGeometry(twipsRect(2640, 720, 1935, 375));
+
+    setTabOrder(m_cmdOK, m_cmbLingua);
+    setTabOrder(m_cmbLingua, m_ckbSimili);
+    setTabOrder(m_ckbSimili, m_cmdAnnulla);
+    setTabOrder(m_cmdAnnulla, m_cmdUpdate);
+    setTabOrder(m_cmdUpdate, m_ckbFrasario);
+    m_cmdOK->setFocus();
+}
+
+void OptionsWindow::setOptionsChangedListener(std::function<void()> listener)
+{
+    m_optionsChanged = std::move(listener);
+}
+
+void OptionsWindow::setMessagePresenter(MessagePresenter presenter)
+{
+    m_presentMessage = std::move(presenter);
+}
+
+void OptionsWindow::setShellOpener(ShellOpener opener)
+{
+    m_opener = std::move(opener);
+}
+
+void OptionsWindow::setUpdateCheckSetup(UpdateCheckSetup setup)
+{
+    m_updateSetup = std::move(setup);
+}
+
+UpdateWindow *OptionsWindow::updateWindow() const
+{
+    return m_updateWindow;
+}
+
+void OptionsWindow::refill()
+{
+    m_cmbLingua->clear();
+    // The current language is shown even when its file has gone since.
+    m_cmbLingua->setEditText(m_language.GetInterfaceLanguage());
+
+    // Sorted by name, so the list reads the same on every file system.
+    const QStringList files = QDir(m_folder.file(LanguageFolder)).entryList(QDir::Files, QDir::Name);
+    for (const QString &file : files) {
+        if (file.endsWith(LanguageExtension, Qt::CaseSensitive))
+            m_cmbLingua->addItem(file.chopped(LanguageExtension.size()));
+    }
+    // Adding items may select the first one; the text stays the current language.
+    m_cmbLingua->setEditText(m_language.GetInterfaceLanguage());
+
+    m_ckbSimili->setChecked(m_settings.SimilarWordSearch);
+    m_ckbFrasario->setChecked(m_settings.PhrasebookSearch);
+}
+
+void OptionsWindow::applyChoices()
+{
+    const QString name = m_cmbLingua->currentText();
+    const bool switched =
+        isPlainLanguageName(name) && m_language.SetInterfaceLanguage(name);
+    if (!switched) {
+        // The user's entries stay, so a typing mistake can be corrected.
+        showMessage(SwitchFailedText);
+        return;
+    }
+    m_settings.SimilarWordSearch = m_ckbSimili->isChecked();
+    m_settings.PhrasebookSearch = m_ckbFrasario->isChecked();
+    if (m_optionsChanged)
+        m_optionsChanged();
+    hide();
+}
+
+void OptionsWindow::runUpdateCheck()
+{
+    UpdateCheckOutcome outcome;
+    {
+        BusyPointer busy;
+        outcome = CheckForUpdate(m_updateSetup);
+    }
+    auto message = [this](int index) { return m_language.messages().message(index); };
+
+    switch (outcome.result) {
+    case UpdateCheckOutcome::Failed:
+        // Without a connection there is nothing the user can act on; the
+        // check just ends.
+        return;
+    case UpdateCheckOutcome::UpToDate:
+        showMessage(message(UpToDateMessage));
+        return;
+    case UpdateCheckOutcome::NewerVersion:
+        if (!m_updateWindow)
+            m_updateWindow =
+                new UpdateWindow(message(NewerVersionMessage), m_updateSetup.serverAddress, m_opener, this);
+        m_updateWindow->show();
+        m_updateWindow->raise();
+        m_updateWindow->activateWindow();
+        return;
+    }
+}
+
+void OptionsWindow::showMessage(const QString &text)
+{
+    m_messageOpen = true;
+    if (m_presentMessage)
+        m_presentMessage(this, text);
+    m_messageOpen = false;
+    // Coming back from the message is not coming back from another window:
+    // the user's entries must survive it.
+    m_lastFocusWindow = windowHandle();
+}
+
+void OptionsWindow::trackActivation(QWindow *focusWindow)
+{
+    // Losing the focus to another program says nothing about where the user
+    // goes next; a message box of our own is part of this window.
+    if (!focusWindow || m_messageOpen)
+        return;
+    const bool activated = focusWindow == windowHandle() && m_lastFocusWindow != focusWindow;
+    m_lastFocusWindow = focusWindow;
+    if (activated)
+        refill();
+}
+
+} // namespace parlora

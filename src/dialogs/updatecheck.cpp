@@ -1,0 +1,45 @@
+#include "dialogs/updatecheck.h"
+
+#include "localisation/captiontable.h"
+#include "platform/textfile.h"
+
+namespace parlora {
+
+namespace {
+// Reading past the end of the file: an empty download has no first line.
+constexpr qint32 InputPastEndOfFile = 62;
+} // namespace
+
+QString versionFileAddress(const QString &serverAddress)
+{
+    return serverAddress + VersionFilePath;
+}
+
+QString downloadPageAddress(const QString &serverAddress)
+{
+    return serverAddress + DownloadPagePath;
+}
+
+QString localVersionFilePath(const QString &downloadFolder)
+{
+    return downloadFolder.isEmpty() ? VersionFileName : downloadFolder + QLatin1Char('/') + VersionFileName;
+}
+
+UpdateCheckOutcome CheckForUpdate(const UpdateCheckSetup &setup)
+{
+    const QString localFile = localVersionFilePath(setup.downloadFolder);
+    const DownloadResult download = CopyURLToFile(versionFileAddress(setup.serverAddress), localFile, setup.limits);
+    if (!download)
+        return {UpdateCheckOutcome::Failed, download};
+
+    TextFileReader reader(localFile);
+    if (!reader.isOpen() || reader.atEnd())
+        return {UpdateCheckOutcome::Failed,
+                DownloadResult::failure(InputPastEndOfFile, QStringLiteral("Input past end of file"))};
+    const QString firstLine = reader.readLine();
+    if (firstLine == QLatin1String(ProgramVersionText))
+        return {UpdateCheckOutcome::UpToDate, {}};
+    return {UpdateCheckOutcome::NewerVersion, {}};
+}
+
+} // namespace parlora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/shellopen.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace parlora {
+
+class LinkLabel;
+
+// Announces that a newer version exists and links to the download page. The
+// link hides the window (it keeps its text while hidden); the close box
+// destroys it, so the next check reads the announcement afresh.
+class UpdateWindow : public QWidget {
+    Q_OBJECT
+public:
+    UpdateWindow(const QString &announcement, const QString &serverAddress, ShellOpener opener,
+                 QWidget *parent = nullptr);
+
+private:
+    void openDownloadPage();
+
+    QString m_serverAddress;
+    ShellOpener m_opener;
+    QLabel *m_label1;
+    LinkLabel *m_lblURL;
+};
+
+} // namespace parlora

@@ -1,0 +1,170 @@
+#include "dialogs/aboutwindow.h"
+#include "dialogs/linklabel.h"
+#include "dictionary/personaldictionary.h"
+#include "dictionary/wordlists.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace parlora;
+
+namespace {
+
+void addPersonalEntry(PersonalDictionary &personal, const QString &word)
+{
+    QString w = word;
+    QString t = word + QStringLiteral("-pt");
+    personal.InsertEntry(w, t);
+}
+
+class AboutWindowTest : public ::testing::Test {
+protected:
+    AboutWindowTest()
+    {
+        for (int i = 0; i < 1200; ++i) {
+            dictionary.Language1Entries << QStringLiteral("parola%1").arg(i);
+            dictionary.Language2Entries << QStringLiteral("palavra%1").arg(i);
+        }
+        for (const char *word : {"casa", "gatto", "mare"})
+            addPersonalEntry(personal, QString::fromLatin1(word));
+        mainWindow.move(200, 150);
+        mainWindow.resize(400, 300);
+        mainWindow.show();
+    }
+
+    // Opens the about window the way the main window does, and waits until
+    // it is the active window.
+    AboutWindow *open()
+    {
+        if (!about)
+            about = new AboutWindow(dictionary, personal, [this](const QUrl &url) { opened << url; }, &mainWindow);
+        about->show();
+        about->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(about));
+        return about;
+    }
+
+    // Makes another window of the program the active one.
+    void leave()
+    {
+        elsewhere.show();
+        elsewhere.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    }
+
+    template <typename T> T *control(const char *name) { return about->findChild<T *>(QLatin1String(name)); }
+
+    void tick() { QMetaObject::invokeMethod(control<QTimer>("tmrBook"), "timeout"); }
+
+    MainDictionary dictionary;
+    PersonalDictionary personal;
+    QWidget mainWindow;
+    QWidget elsewhere;
+    QPointer<AboutWindow> about;
+    QList<QUrl> opened;
+};
+
+QImage frameImage(int frame)
+{
+    return QPixmap(QStringLiteral(":/dialogs/book%1.xpm").arg(frame)).toImage();
+}
+
+} // namespace
+
+TEST_F(AboutWindowTest, ShowsBothWordCountsAndRefreshesThemOnEveryOpening)
+{
+    open();
+    EXPECT_EQ(control<QLineEdit>("txtParole")->text(), QStringLiteral("1200 + 3"));
+
+    addPersonalEntry(personal, QStringLiteral("sole"));
+    leave();
+    open();
+
+    EXPECT_EQ(control<QLineEdit>("txtParole")->text(), QStringLiteral("1200 + 4"));
+}
+
+TEST_F(AboutWindowTest, OpensOverTheMainWindowsTopLeftCorner)
+{
+    open();
+    EXPECT_EQ(about->frameGeometry().topLeft(), mainWindow.frameGeometry().topLeft());
+
+    mainWindow.move(320, 240);
+    leave();
+    open();
+
+    EXPECT_EQ(about->frameGeometry().topLeft(), mainWindow.frameGeometry().topLeft());
+}
+
+TEST_F(AboutWindowTest, AnimationCyclesThroughFourFramesAndGoesOnAfterReactivation)
+{
+    open();
+    auto *timer = control<QTimer>("tmrBook");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 400);
+
+    QList<int> shown;
+    for (int i = 0; i < 5; ++i) {
+        tick();
+        shown << about->animationFrame();
+        EXPECT_EQ(control<QLabel>("picJanela")->pixmap().toImage(), frameImage(shown.last()));
+    }
+    EXPECT_EQ(shown, QList<int>({1, 2, 3, 4, 1}));
+
+    leave();
+    open();
+    tick();
+    EXPECT_EQ(about->animationFrame(), 2) << "activation does not restart the animation";
+}
+
+TEST_F(AboutWindowTest, FramesAreFourDifferentPictures)
+{
+    for (int a = 1; a <= AboutWindow::FrameCount; ++a) {
+        ASSERT_FALSE(frameImage(a).isNull()) << a;
+        for (int b = a + 1; b <= AboutWindow::FrameCount; ++b)
+            EXPECT_NE(frameImage(a), frameImage(b)) << a << " and " << b;
+    }
+}
+
+TEST_F(AboutWindowTest, OkDestroysTheWindowSoBuiltInTextsReturn)
+{
+    open();
+    // What a language switch would have put there.
+    control<QLabel>("Label1")->setText(QStringLiteral("Thanks:"));
+    control<QLabel>("Label5")->setText(QStringLiteral("Words:"));
+    control<QLabel>("Label6")->setText(QStringLiteral("version 3.1"));
+
+    QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(about.isNull());
+
+    open();
+    EXPECT_EQ(control<QLabel>("Label1")->text(), QStringLiteral("Ringraziamenti:"));
+    EXPECT_EQ(control<QLabel>("Label5")->text(), QStringLiteral("Parole:"));
+    EXPECT_EQ(control<QLabel>("Label6")->text(), QStringLiteral("versione 3.1"));
+    EXPECT_EQ(about->animationFrame(), 0) << "a new window starts a new animation";
+}
+
+TEST_F(AboutWindowTest, LinksOpenMailAndWebSite)
+{
+    open();
+    auto *mail = control<LinkLabel>("lblMail");
+    auto *web = control<LinkLabel>("lblURL");
+    EXPECT_EQ(mail->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(web->cursor().shape(), Qt::PointingHandCursor);
+
+    QTest::mouseClick(mail, Qt::LeftButton);
+    EXPECT_TRUE(about->isVisible()) << "the mail link leaves the window open";
+    QTest::mouseClick(web, Qt::LeftButton);
+
+    EXPECT_EQ(opened, QList<QUrl>({QUrl(QStringLiteral("mailto:info@parlora.org")),
+                                    QUrl(QStringLiteral("https://parlora.org"))}));
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_FALSE(about.isNull()) << "the web link only hides the window";
+}
