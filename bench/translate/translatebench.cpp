@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
+
 namespace {
 
 using namespace parlora;
@@ -16,12 +18,12 @@ constexpr quint32 DataSeed = 20261206;
 constexpr quint32 QuerySeed = 7;
 constexpr int QueryCount = 48;
 
-// One set of the largest data, shared by the benchmarks of this run.
+// The largest data, made once in main and handed to every benchmark.
 struct Fixture {
     generated::Data data = generated::MakeData(DataSeed);
     PersonalDictionary personal;
     QList<generated::Query> queries;
-    LanguageMessages messages{QStringList{"Loading", "Searching", "Similar", "Only similar words", "Not found"}};
+    LanguageMessages messages = LanguageMessages::builtIn();
     Settings settings;
 
     Fixture()
@@ -33,18 +35,14 @@ struct Fixture {
     }
 };
 
-Fixture &fixture()
+// Time per query: each iteration translates the next query of the mix. The
+// translator is built and has seen both directions before timing starts.
+void translateAllOptions(benchmark::State &state, const Fixture &f)
 {
-    static Fixture shared;
-    return shared;
-}
-
-// Time per query: each iteration translates one query of the mix in turn.
-void BM_TranslateAllOptions(benchmark::State &state)
-{
-    Fixture &f = fixture();
     const Translator translator(f.data.dictionary, f.personal);
     NullProgressSink progress;
+    for (bool direction : {false, true})
+        translator.Translate(QStringLiteral("casa"), direction, f.settings, f.messages, progress);
     qsizetype next = 0;
     for (auto _ : state) {
         const generated::Query &query = f.queries.at(next);
@@ -52,12 +50,9 @@ void BM_TranslateAllOptions(benchmark::State &state)
         benchmark::DoNotOptimize(translator.Translate(query.text, query.direction, f.settings, f.messages, progress));
     }
 }
-BENCHMARK(BM_TranslateAllOptions)->Unit(benchmark::kMillisecond)->Iterations(480)->Repetitions(5)
-    ->ReportAggregatesOnly(true);
 
-void BM_TranslateReference(benchmark::State &state)
+void translateReference(benchmark::State &state, const Fixture &f)
 {
-    Fixture &f = fixture();
     NullProgressSink progress;
     qsizetype next = 0;
     for (auto _ : state) {
@@ -67,12 +62,9 @@ void BM_TranslateReference(benchmark::State &state)
                                                       f.settings, f.messages, progress));
     }
 }
-BENCHMARK(BM_TranslateReference)->Unit(benchmark::kMillisecond)->Iterations(48)->Repetitions(3)
-    ->ReportAggregatesOnly(true);
 
-void BM_LoadAll(benchmark::State &state)
+void loadAll(benchmark::State &state, const Fixture &f)
 {
-    Fixture &f = fixture();
     QTemporaryDir folder;
     if (!folder.isValid() || !generated::WriteDataFiles(f.data, folder.path())) {
         state.SkipWithError("cannot write the data files");
@@ -89,8 +81,35 @@ void BM_LoadAll(benchmark::State &state)
         benchmark::DoNotOptimize(data);
     }
 }
-BENCHMARK(BM_LoadAll)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Each translation benchmark runs whole rounds of the query mix.
+constexpr int FastRounds = 10;
+constexpr int ReferenceRounds = 1;
+constexpr int FastRepetitions = 5;
+constexpr int ReferenceRepetitions = 3;
+constexpr int LoadRepetitions = 5;
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    const Fixture fixture;
+    benchmark::RegisterBenchmark("BM_TranslateAllOptions", translateAllOptions, std::cref(fixture))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(FastRounds * QueryCount)
+        ->Repetitions(FastRepetitions)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("BM_TranslateReference", translateReference, std::cref(fixture))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(ReferenceRounds * QueryCount)
+        ->Repetitions(ReferenceRepetitions)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("BM_LoadAll", loadAll, std::cref(fixture))
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(LoadRepetitions)
+        ->ReportAggregatesOnly(true);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

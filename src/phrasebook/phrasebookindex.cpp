@@ -24,6 +24,14 @@ PhrasebookIndex::PhrasebookIndex(const Phrasebook &phrasebook, bool direction)
     }
 }
 
+bool PhrasebookIndex::isBuiltFrom(const Phrasebook &phrasebook) const
+{
+    return phrasebook.Display.size() == m_phrasebook.Display.size()
+        && phrasebook.Search.size() == m_phrasebook.Search.size()
+        && phrasebook.Display.constData() == m_phrasebook.Display.constData()
+        && phrasebook.Search.constData() == m_phrasebook.Search.constData();
+}
+
 QList<int> PhrasebookIndex::phrasesHolding(const QString &word) const
 {
     if (!word.contains(Space))
@@ -48,6 +56,11 @@ void PhrasebookIndex::appendPhrase(SearchState &state, int phrase, const QString
 void PhrasebookIndex::Search(SearchState &state, const QString &query, const GrammarList &grammar,
                              ProgressSink &progress) const
 {
+    struct Found {
+        int phrase;
+        QString word;
+    };
+    QList<Found> found;
     progress.setProgressMaximum(grammar.Count());
     progress.setProgressVisible(true);
     for (int r = 0; r < grammar.Count(); ++r) {
@@ -56,8 +69,19 @@ void PhrasebookIndex::Search(SearchState &state, const QString &query, const Gra
         if (!rewritten)
             continue;
         for (int p : phrasesHolding(*rewritten))
-            appendPhrase(state, p, *rewritten);
+            found.append({p, *rewritten});
     }
+
+    // A short or empty query can find thousands of phrases: grow the result
+    // text once rather than copying it over and over.
+    qsizetype length = state.resultText.size();
+    for (const Found &f : std::as_const(found)) {
+        const PhraseRecord &shown = m_phrasebook.Display.at(f.phrase);
+        length += shown.Language1.size() + shown.Language2.size() + 3 * words::BlockLineEnd.size();
+    }
+    state.resultText.reserve(length);
+    for (const Found &f : std::as_const(found))
+        appendPhrase(state, f.phrase, f.word);
 }
 
 } // namespace parlora::phrasebook

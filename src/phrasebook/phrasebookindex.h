@@ -19,12 +19,17 @@ public:
 
     void Search(SearchState &state, const QString &query, const GrammarList &grammar, ProgressSink &progress) const;
 
+    // Whether the index was built from this very phrasebook, not one loaded
+    // since: a changed list no longer shares its data with the index's copy.
+    bool isBuiltFrom(const Phrasebook &phrasebook) const;
+
 private:
     // Phrases (in order, each once) whose search form holds " " + word + " ".
     QList<int> phrasesHolding(const QString &word) const;
     void appendPhrase(SearchState &state, int phrase, const QString &word) const;
 
-    const Phrasebook &m_phrasebook;
+    // A copy that shares the phrases with the loaded phrasebook.
+    Phrasebook m_phrasebook;
     bool m_direction;
     QHash<QString, QList<int>> m_phrasesByWord;
 };

@@ -4,6 +4,7 @@
 #include "words/similarwords.h"
 #include "words/textrules.h"
 
+#include <QSet>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -197,18 +198,40 @@ void SearchIndex::FindSimilarWords(SearchState &state, const QString &query) con
     if (query.size() < words::MinimumSimilarQueryLength)
         return;
     prepareSimilarCandidates();
-    QList<int> records;
-    for (int id : similarCandidates(query))
-        records.append(m_candidateRecords.at(id));
-    std::sort(records.begin(), records.end());
-    records.erase(std::unique(records.begin(), records.end()), records.end());
 
-    // Only these records can offer anything; replaying them in order keeps
-    // the FoundText checks exactly as a full sweep makes them.
-    for (int record : std::as_const(records)) {
-        const QString lowered = m_sources.at(record).toLower();
-        words::OfferSimilarCandidates(state, lowered, words::SplitWords(words::StripPunctuation(lowered)), query,
-                                      words::IsSimilarFast);
+    // Only the records holding a similar candidate can offer anything.
+    struct Hit {
+        int record;
+        int candidate;
+        bool operator<(const Hit &other) const { return record < other.record; }
+    };
+    QList<Hit> hits;
+    for (int id : similarCandidates(query)) {
+        for (int record : m_candidateRecords.at(id))
+            hits.append({record, id});
+    }
+    std::stable_sort(hits.begin(), hits.end());
+
+    // Replaying those records in order keeps every FoundText check as a full
+    // sweep makes it. Once a record has been replayed, each of its similar
+    // candidates is in FoundText (added, or inside the entry that was added),
+    // and FoundText only grows: a later record offering nothing else can be
+    // passed over.
+    QSet<int> reported;
+    for (qsizetype first = 0; first < hits.size();) {
+        const int record = hits.at(first).record;
+        qsizetype end = first;
+        bool anythingNew = false;
+        for (; end < hits.size() && hits.at(end).record == record; ++end)
+            anythingNew = anythingNew || !reported.contains(hits.at(end).candidate);
+        if (anythingNew) {
+            const QString lowered = m_sources.at(record).toLower();
+            words::OfferSimilarCandidates(state, lowered, words::SplitWords(words::StripPunctuation(lowered)), query,
+                                          words::IsSimilarFast);
+            for (qsizetype i = first; i < end; ++i)
+                reported.insert(hits.at(i).candidate);
+        }
+        first = end;
     }
 }
 

@@ -30,19 +30,19 @@ Translator::Translator(const DictionaryData &data, const PersonalDictionary &per
 
 const SearchIndex &Translator::mainIndex(bool direction) const
 {
+    const MainDictionary &main = m_data.mainDictionary;
+    const QStringList &sources = direction ? main.Language1Entries : main.Language2Entries;
+    const QStringList &targets = direction ? main.Language2Entries : main.Language1Entries;
     std::optional<SearchIndex> &index = m_main[directionIndex(direction)];
-    if (!index) {
-        const MainDictionary &main = m_data.mainDictionary;
-        index.emplace(direction ? main.Language1Entries : main.Language2Entries,
-                      direction ? main.Language2Entries : main.Language1Entries);
-    }
+    if (!index || !index->isBuiltFrom(sources, targets))
+        index.emplace(sources, targets);
     return *index;
 }
 
 const phrasebook::PhrasebookIndex &Translator::phrasebookIndex(bool direction) const
 {
     std::optional<phrasebook::PhrasebookIndex> &index = m_phrasebook[directionIndex(direction)];
-    if (!index)
+    if (!index || !index->isBuiltFrom(m_data.phrasebook))
         index.emplace(m_data.phrasebook, direction);
     return *index;
 }

@@ -49,11 +49,11 @@ void ClearResults(SearchState &state, ProgressSink &progress);
 // Turns a finished search state into the result the window shows.
 TranslationResult MakeTranslationResult(const SearchState &state);
 
-// The searches' view of the loaded data. Build once after loading. The
-// search forms of each direction are prepared on its first translation, so
-// that start-up does not wait for a direction the user may never choose. The
-// personal dictionary is read live; its search forms are rebuilt whenever it
-// has changed since the last translation.
+// The searches' view of the loaded data. The search forms of each direction
+// are prepared on its first translation, so that start-up does not wait for
+// a direction the user may never choose, and prepared again whenever the
+// data they came from has changed (the personal dictionary between any two
+// translations, the dictionary files after a reload).
 class Translator {
 public:
     Translator(const DictionaryData &data, const PersonalDictionary &personal);

@@ -1,5 +1,7 @@
 #include "words/searchstate.h"
 
+#include <QStringBuilder>
+
 namespace parlora::words {
 
 void AddListItem(SearchState &state, ResultList list, const QString &text)
@@ -12,11 +14,7 @@ void AddListItem(SearchState &state, ResultList list, const QString &text)
 
 void AppendResultBlock(SearchState &state, const QString &shown, const QString &target)
 {
-    state.resultText += shown;
-    state.resultText += BlockLineEnd;
-    state.resultText += target;
-    state.resultText += BlockLineEnd;
-    state.resultText += BlockLineEnd;
+    state.resultText += shown % BlockLineEnd % target % BlockLineEnd % BlockLineEnd;
 }
 
 } // namespace parlora::words

@@ -1,5 +1,7 @@
 #include "words/textrules.h"
 
+#include <algorithm>
+
 namespace parlora::words {
 
 namespace {
@@ -39,20 +41,25 @@ bool isStripped(QChar c)
 
 } // namespace
 
-QString StripPunctuation(QStringView text)
+QString StripPunctuation(const QString &text)
 {
     // One pass does what the successive replacements do: every target is a
     // single character replaced by a single space, so the passes never interact.
-    QString result = text.toString();
-    for (QChar &c : result) {
-        if (isStripped(c))
-            c = WordSeparator;
+    const auto first = std::find_if(text.cbegin(), text.cend(), isStripped);
+    if (first == text.cend())
+        return text;
+    QString result = text;
+    for (qsizetype i = first - text.cbegin(); i < result.size(); ++i) {
+        if (isStripped(result.at(i)))
+            result[i] = WordSeparator;
     }
     return result;
 }
 
-QString FoldAccents(QStringView text)
+QString FoldAccents(const QString &text)
 {
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return findFold(c) != nullptr; }))
+        return text;
     // The replacement texts hold no accented vowel, so one pass in text order
     // gives the same result as the ten passes one after the other.
     QString result;

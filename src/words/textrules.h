@@ -12,11 +12,13 @@ inline constexpr char16_t StrippedPunctuation[] = u",!?.;:()";
 
 // Every punctuation character of the strip set becomes one space; nothing
 // else changes (runs of spaces stay, no trimming), so word positions survive.
-QString StripPunctuation(QStringView text);
+// A text with nothing to strip is returned as it is, without a copy.
+QString StripPunctuation(const QString &text);
 
 // The ten small accented vowels become the plain vowel followed by an
 // apostrophe, so that "perché" and a typed "perche'" compare equal.
-QString FoldAccents(QStringView text);
+// A text with nothing to fold is returned as it is, without a copy.
+QString FoldAccents(const QString &text);
 
 // The text of the input box as a search key: lower-cased, then trimmed of
 // U+0020 only (tabs and line breaks are part of the key).
