@@ -30,6 +30,7 @@ const QString HelpText = QStringLiteral(
     "  --data DIR        the application folder (default: this program's folder)\n"
     "  --help            show this text\n"
     "\n"
+    "Put -- before words that begin with a hyphen, such as -- -mente.\n"
     "Without options the direction, the search options and the language are\n"
     "those the program starts with (parlora.ini, never written here).\n"
     "Exit status: 0 translation found, 1 not found, 2 usage error or missing\n"

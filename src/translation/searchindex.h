@@ -39,7 +39,7 @@ private:
 
     void addExactForms(int record, const QString &form, const QStringList &entryWords);
     // The candidates of the similar-word search are gathered on its first
-    // use: many sessions never turn that search on.
+    // use, so that people who switch that search off never wait for them.
     void prepareSimilarCandidates() const;
     void addSimilarCandidates(int record, const QString &lowered, const QStringList &loweredWords) const;
     int candidateId(const QString &candidate) const;

@@ -93,6 +93,8 @@ TEST_F(Lookup, WordsAreJoinedIntoOneQuery)
     const LookupOutput result = run({"--from", "it", "--no-similar", "--phrases", "La", "Casa", "grande"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out, "la casa grande --> a casa grande\n");
+    // After "--" a word may begin with a hyphen.
+    EXPECT_EQ(run({"--no-similar", "--", "-mente"}).out, "non trovata\n");
 }
 
 TEST_F(Lookup, ExactMatchesInOrderWithUtf8AndExitZero)
