@@ -61,6 +61,9 @@ constexpr int ResetListExtent = 64;
 constexpr int ShortLineLength = 23;
 
 constexpr qreal WindowFontPoints = 8.25;
+// Language names differ in length between fonts; the labels that show them
+// reach into the free space on their right so that no name is cut.
+constexpr int LanguageLabelRoom = 1380;
 constexpr qreal FieldFontPoints = 9.75;
 constexpr qreal StatusFontPoints = 9;
 
@@ -176,7 +179,7 @@ void MainWindow::createMainArea()
     makeLabel(m_client, "lblParola1", QStringLiteral("Parola "), twipsRect(495, 690, 510, 195));
     m_lblLingua1 = makeLabel(m_client, "lblLingua1", QStringLiteral("(Italiano)"), twipsRect(1065, 690, 855, 225), true);
     makeLabel(m_client, "lblParola2", QStringLiteral("Traduzione"), twipsRect(3105, 690, 795, 195));
-    m_lblLingua2 = makeLabel(m_client, "lblLingua2", QStringLiteral("(Português)"), twipsRect(4035, 690, 810, 195), true);
+    m_lblLingua2 = makeLabel(m_client, "lblLingua2", QStringLiteral("(Português)"), twipsRect(4035, 690, LanguageLabelRoom, 195), true);
 
     m_cmdTraduz = new QPushButton(m_client);
     m_cmdTraduz->setObjectName(QStringLiteral("cmdTraduz"));
@@ -300,9 +303,9 @@ void MainWindow::createPersonalPanel()
     m_frm1->setGeometry(twipsRect(5625, 240, 5175, 5415));
 
     makeLabel(m_frm1, "lblParola3", QStringLiteral("Parole "), twipsRect(285, 315, 495, 195));
-    m_lblLingua3 = makeLabel(m_frm1, "lblLingua3", QStringLiteral("(Italiano)"), twipsRect(840, 300, 600, 195), true);
+    m_lblLingua3 = makeLabel(m_frm1, "lblLingua3", QStringLiteral("(Italiano)"), twipsRect(840, 300, LanguageLabelRoom, 195), true);
     makeLabel(m_frm1, "lblParola4", QStringLiteral("Traduzione "), twipsRect(255, 945, 825, 255));
-    m_lblLingua4 = makeLabel(m_frm1, "lblLingua4", QStringLiteral("(Português)"), twipsRect(1140, 945, 810, 195), true);
+    m_lblLingua4 = makeLabel(m_frm1, "lblLingua4", QStringLiteral("(Português)"), twipsRect(1140, 945, LanguageLabelRoom, 195), true);
 
     m_txtParolaIta = new TextField(m_frm1);
     m_txtParolaIta->setObjectName(QStringLiteral("txtParolaIta"));
