@@ -3,6 +3,9 @@
 #include "localisation/captiontable.h"
 #include "platform/textfile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace parlora {
 
 namespace {
@@ -25,9 +28,20 @@ QString localVersionFilePath(const QString &downloadFolder)
     return downloadFolder.isEmpty() ? VersionFileName : downloadFolder + QLatin1Char('/') + VersionFileName;
 }
 
+QString effectiveDownloadFolder(const QString &downloadFolder)
+{
+    if (!downloadFolder.isEmpty())
+        return downloadFolder;
+    // A program started from a menu may have a current folder it cannot
+    // write to; the check would then always fail without a word.
+    if (QFileInfo(QDir::currentPath()).isWritable())
+        return {};
+    return QDir::tempPath();
+}
+
 UpdateCheckOutcome CheckForUpdate(const UpdateCheckSetup &setup)
 {
-    const QString localFile = localVersionFilePath(setup.downloadFolder);
+    const QString localFile = localVersionFilePath(effectiveDownloadFolder(setup.downloadFolder));
     const DownloadResult download = CopyURLToFile(versionFileAddress(setup.serverAddress), localFile, setup.limits);
     if (!download)
         return {UpdateCheckOutcome::Failed, download};

@@ -11,7 +11,8 @@ namespace parlora {
 // server and a temporary folder.
 struct UpdateCheckSetup {
     QString serverAddress = UpdateServerAddress;
-    // Empty means the process's current folder.
+    // Empty means the process's current folder, or the temporary folder when
+    // the current one cannot be written.
     QString downloadFolder;
     DownloadLimits limits;
 };
@@ -32,5 +33,6 @@ UpdateCheckOutcome CheckForUpdate(const UpdateCheckSetup &setup);
 QString versionFileAddress(const QString &serverAddress);
 QString downloadPageAddress(const QString &serverAddress);
 QString localVersionFilePath(const QString &downloadFolder);
+QString effectiveDownloadFolder(const QString &downloadFolder);
 
 } // namespace parlora
