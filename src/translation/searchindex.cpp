@@ -26,14 +26,19 @@ quint64 lengthAndCharacter(qsizetype length, QChar c)
 // length, or that are one insertion, deletion or substitution away.
 QList<qsizetype> similarLengths(qsizetype queryLength)
 {
+    using words::ShortestStem;
+    using words::VariableEndingLength;
     const qsizetype stemLength = std::min(queryLength, words::StemLength(queryLength));
     QList<qsizetype> lengths{queryLength - 1, queryLength, queryLength + 1};
-    if (stemLength < 3)
+    if (stemLength < ShortestStem) {
+        // Such a short text is its own stem, and so is the candidate.
         lengths.append(stemLength);
-    else if (stemLength == 3)
-        lengths.append({3, 4, 5});
-    else
-        lengths.append(stemLength + 2);
+    } else if (stemLength == ShortestStem) {
+        for (qsizetype length = ShortestStem; length <= ShortestStem + VariableEndingLength; ++length)
+            lengths.append(length);
+    } else {
+        lengths.append(stemLength + VariableEndingLength);
+    }
     std::sort(lengths.begin(), lengths.end());
     lengths.erase(std::unique(lengths.begin(), lengths.end()), lengths.end());
     return lengths;

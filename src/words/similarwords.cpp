@@ -8,11 +8,6 @@
 
 namespace parlora::words {
 
-namespace {
-constexpr qsizetype ShortestStem = 3;
-constexpr qsizetype VariableEndingLength = 2;
-} // namespace
-
 qsizetype StemLength(qsizetype textLength)
 {
     return std::max(ShortestStem, textLength - VariableEndingLength);

@@ -16,6 +16,8 @@ inline constexpr qsizetype MinimumSimilarQueryLength = 2;
 
 // max(3, length - 2): texts up to 5 characters share a stem of 3, longer ones
 // may differ only in their last two characters.
+inline constexpr qsizetype ShortestStem = 3;
+inline constexpr qsizetype VariableEndingLength = 2;
 qsizetype StemLength(qsizetype textLength);
 // The first StemLength characters, or the whole text when it is shorter.
 QStringView Stem(QStringView text);

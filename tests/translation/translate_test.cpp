@@ -201,6 +201,25 @@ TEST(Translate, DocumentedOutcomes)
     }
 }
 
+TEST(Translate, FollowsReloadedDictionaryFiles)
+{
+    SmallData small;
+    const Translator translator(small.data, small.personal);
+    NullProgressSink progress;
+    EXPECT_EQ(translator.Translate("cane", true, options(true, true), Messages, progress).translations,
+              QStringList{QString::fromUtf8("cane --> cão")});
+
+    small.data.mainDictionary.Language1Entries = QStringList{"cane"};
+    small.data.mainDictionary.Language2Entries = QStringList{"cachorro"};
+    const PhraseRecord phrase{"Un cane.", "Um cachorro."};
+    small.data.phrasebook.Display = {phrase};
+    small.data.phrasebook.Search = {{PadPhrasePunctuation(phrase.Language1), PadPhrasePunctuation(phrase.Language2)}};
+    small.data.language1Grammar.Rules = {{"*", "*"}};
+    const TranslationResult result = translator.Translate("cane", true, options(true, true), Messages, progress);
+    EXPECT_EQ(result.translations, QStringList{"cane --> cachorro"});
+    EXPECT_EQ(result.resultText, "Un CANE.\r\nUm cachorro.\r\n\r\n");
+}
+
 TEST(Translate, ReportsPhasesInOrder)
 {
     SmallData small;
