@@ -2,7 +2,9 @@
 
 #include "localisation/builtinmessages.h"
 #include "mainwindow/artwork.h"
+#include "mainwindow/controlstyle.h"
 #include "mainwindow/keypad.h"
+#include "mainwindow/personalpanel.h"
 #include "mainwindow/resultlistbox.h"
 #include "mainwindow/textfield.h"
 #include "mainwindow/userprompts.h"
@@ -32,6 +34,8 @@
 
 namespace parlora {
 
+using namespace controlstyle;
+
 namespace {
 
 // The window's outer sizes in twips: the two panels lie beyond the right and
@@ -53,67 +57,15 @@ constexpr int OpenClientHeight = ClosedClientHeight + (OpenHeightTwips - ClosedH
 constexpr int ToolbarHeightTwips = 360;
 constexpr int ToolbarIconPixels = 16;
 
-// Personal dictionary words longer than this are refused.
-constexpr int MaxPersonalWordLength = 50;
 // A translation resets the translations list's scrollable width to this.
 constexpr int ResetListExtent = 64;
 // Only lines longer than this widen a list's scrollable width.
 constexpr int ShortLineLength = 23;
 
-constexpr qreal WindowFontPoints = 8.25;
 // Language names differ in length between fonts; the labels that show them
 // reach into the free space on their right so that no name is cut.
 constexpr int LanguageLabelRoom = 1380;
-constexpr qreal FieldFontPoints = 9.75;
 constexpr qreal StatusFontPoints = 9;
-
-const QColor LightRed(255, 192, 192);
-const QColor LightGreen(192, 255, 192);
-const QColor LanguageBlue(0, 0, 255);
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
-
-void setBackground(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, colour);
-    widget->setPalette(palette);
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry, bool blue = false)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    if (blue) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, LanguageBlue);
-        label->setPalette(palette);
-    }
-    return label;
-}
-
-// The layout was measured with a narrow sans-serif face; one with Arial's
-// metrics keeps every caption inside its place, else the desktop's own.
-QFont windowFont(const QFont &desktopFont)
-{
-    QFont font = desktopFont;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Arial"), desktopFont.family()});
-    font.setPointSizeF(WindowFontPoints);
-    return font;
-}
-
-QFont fieldFont(const QFont &base)
-{
-    QFont font = base;
-    font.setBold(true);
-    font.setPointSizeF(FieldFontPoints);
-    return font;
-}
 
 QAction *makeAction(QObject *parent, const char *name, const QString &text)
 {
@@ -147,7 +99,7 @@ MainWindow::MainWindow(ParloraSession &session, UserPrompts &prompts, QWidget *p
     setWindowIcon(artwork::applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(windowFont(font()));
+    setFont(controlstyle::windowFont(font()));
 
     m_client = new QWidget(this);
     setCentralWidget(m_client);
@@ -298,41 +250,11 @@ void MainWindow::createToolbar()
 
 void MainWindow::createPersonalPanel()
 {
-    m_frm1 = new QGroupBox(QStringLiteral("Dizionario Personale"), m_client);
-    m_frm1->setObjectName(QStringLiteral("frm1"));
+    m_frm1 = new PersonalPanel(m_session.personalDictionary, m_session.interfaceLanguage, m_prompts, m_client);
     m_frm1->setGeometry(twipsRect(5625, 240, 5175, 5415));
-
-    makeLabel(m_frm1, "lblParola3", QStringLiteral("Parole "), twipsRect(285, 315, 495, 195));
-    m_lblLingua3 = makeLabel(m_frm1, "lblLingua3", QStringLiteral("(Italiano)"), twipsRect(840, 300, LanguageLabelRoom, 195), true);
-    makeLabel(m_frm1, "lblParola4", QStringLiteral("Traduzione "), twipsRect(255, 945, 825, 255));
-    m_lblLingua4 = makeLabel(m_frm1, "lblLingua4", QStringLiteral("(Português)"), twipsRect(1140, 945, LanguageLabelRoom, 195), true);
-
-    m_txtParolaIta = new TextField(m_frm1);
-    m_txtParolaIta->setObjectName(QStringLiteral("txtParolaIta"));
-    m_txtParolaIta->setGeometry(twipsRect(255, 585, 3660, 315));
-    m_txtParolaIta->setFont(fieldFont(font()));
-    setBackground(m_txtParolaIta, LightRed);
-
-    m_txtParolaLin = new TextField(m_frm1);
-    m_txtParolaLin->setObjectName(QStringLiteral("txtParolaLin"));
-    m_txtParolaLin->setGeometry(twipsRect(240, 1215, 3660, 360));
-    m_txtParolaLin->setFont(fieldFont(font()));
-    setBackground(m_txtParolaLin, LightRed);
-
-    m_picture1 = new QToolButton(m_frm1);
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setGeometry(twipsRect(4245, 750, 690, 540));
-    m_picture1->setAutoRaise(true);
-    m_picture1->setFocusPolicy(Qt::NoFocus);
-    m_picture1->setIcon(artwork::insertPair());
-    m_picture1->setIconSize(m_picture1->size() - QSize(4, 4));
-    m_picture1->setCursor(Qt::PointingHandCursor);
-    connect(m_picture1, &QToolButton::clicked, this, &MainWindow::insertPersonalPair);
-
-    m_lstDicPer = new QListWidget(m_frm1);
-    m_lstDicPer->setObjectName(QStringLiteral("lstDicPer"));
-    m_lstDicPer->setGeometry(twipsRect(225, 1680, 4720, 3600));
-    setBackground(m_lstDicPer, m_lstDicPer->palette().color(QPalette::ToolTipBase));
+    m_txtParolaIta = m_frm1->wordField();
+    m_txtParolaLin = m_frm1->translationField();
+    m_lstDicPer = m_frm1->list();
 }
 
 void MainWindow::createKeypad()
@@ -397,10 +319,10 @@ void MainWindow::createMenus()
 
     m_menuDizionario = addMenu("menuDizionario", QStringLiteral("Dizionario"));
     m_menuDizionario->menuAction()->setVisible(false);
-    connect(addItem(m_menuDizionario, "menuInserisci", QStringLiteral("Inserisci")), &QAction::triggered, this,
-            &MainWindow::insertPersonalPair);
+    connect(addItem(m_menuDizionario, "menuInserisci", QStringLiteral("Inserisci")), &QAction::triggered, m_frm1,
+            &PersonalPanel::insertPair);
     m_menuCancella = addItem(m_menuDizionario, "menuCancella", QStringLiteral("Cancella"));
-    connect(m_menuCancella, &QAction::triggered, this, &MainWindow::deletePersonalEntry);
+    connect(m_menuCancella, &QAction::triggered, m_frm1, &PersonalPanel::deleteSelected);
     m_menuAnnulla = addItem(m_menuDizionario, "menuAnnulla", QStringLiteral("Annulla Modifiche"));
     m_menuAnnulla->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     connect(m_menuAnnulla, &QAction::triggered, this, &MainWindow::undoPersonal);
@@ -439,7 +361,7 @@ void MainWindow::createPopupMenus()
 
     m_menuDizionario2 = makeMenu("menuDizionario2", QStringLiteral("Dizionario2"));
     m_menuCancella2 = addItem(m_menuDizionario2, "menuCancella2", QStringLiteral("Cancella"));
-    connect(m_menuCancella2, &QAction::triggered, this, &MainWindow::deletePersonalEntry);
+    connect(m_menuCancella2, &QAction::triggered, m_frm1, &PersonalPanel::deleteSelected);
     m_menuAnnulla2 = addItem(m_menuDizionario2, "menuAnnulla2", QStringLiteral("Annulla Modifiche"));
     connect(m_menuAnnulla2, &QAction::triggered, this, &MainWindow::undoPersonal);
     m_menuRipeti2 = addItem(m_menuDizionario2, "menuRipeti2", QStringLiteral("Ripeti Modifiche"));
@@ -687,7 +609,7 @@ void MainWindow::togglePersonalPanel()
     m_cmdDiz->setIcon(artwork::chevronStrip(open ? artwork::Chevron::Left : artwork::Chevron::Right));
     m_cmdDiz->setProperty("picture", open ? QStringLiteral("picLeft") : QStringLiteral("picRight"));
     if (open)
-        renderPersonalDictionary();
+        m_frm1->render();
 }
 
 void MainWindow::toggleKeypad()
@@ -708,8 +630,7 @@ void MainWindow::clearFields()
     m_lstTraduzioni->clear();
     m_text1->clear();
     if (m_menuDizionarioPersonale->isChecked()) {
-        m_txtParolaIta->clear();
-        m_txtParolaLin->clear();
+        m_frm1->clearFields();
     }
 }
 
@@ -898,11 +819,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         if ((watched == m_txtParolaIta || watched == m_txtParolaLin) && isEnterKey(key->key())) {
             // Enter adds the pair; the field never receives the line break.
             if (!key->isAutoRepeat())
-                insertPersonalPair();
+                m_frm1->insertPair();
             return true;
         }
         if (watched == m_lstDicPer && key->key() == Qt::Key_Delete) {
-            deletePersonalEntry();
+            m_frm1->deleteSelected();
             return true;
         }
         break;
@@ -933,71 +854,19 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 // ---------------------------------------------------------------------------
 // Personal dictionary panel
 
-void MainWindow::insertPersonalPair()
-{
-    // The translation field is checked first, then the word field.
-    const QString word = m_txtParolaIta->text();
-    const QString translation = m_txtParolaLin->text();
-    if (translation.isEmpty())
-        return warnAndFocus(Message::FillBothWords, m_txtParolaLin);
-    if (word.isEmpty())
-        return warnAndFocus(Message::FillBothWords, m_txtParolaIta);
-    if (translation.size() > MaxPersonalWordLength)
-        return warnAndFocus(Message::WordTooLong, m_txtParolaLin);
-    if (word.size() > MaxPersonalWordLength)
-        return warnAndFocus(Message::WordTooLong, m_txtParolaIta);
-
-    QString storedWord = word;
-    QString storedTranslation = translation;
-    const InsertResult inserted = m_session.personalDictionary.InsertEntry(storedWord, storedTranslation);
-    if (!inserted) {
-        // The file could not hold it faithfully: better refused than
-        // silently changed at the next start.
-        m_prompts.warning(this, message(Message::PersonalDictionaryTitle), inserted.error);
-        m_txtParolaIta->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    renderPersonalDictionary();
-    m_txtParolaIta->setFocus(Qt::OtherFocusReason);
-    m_txtParolaIta->clear();
-    m_txtParolaLin->clear();
-}
-
-void MainWindow::warnAndFocus(int index, QWidget *field)
-{
-    m_prompts.warning(this, message(Message::PersonalDictionaryTitle), message(index));
-    field->setFocus(Qt::OtherFocusReason);
-}
-
-void MainWindow::deletePersonalEntry()
-{
-    const QList<QListWidgetItem *> selected = m_lstDicPer->selectedItems();
-    const int position = selected.isEmpty() ? -1 : m_lstDicPer->row(selected.constFirst());
-    m_session.personalDictionary.DeleteEntry(position);
-    renderPersonalDictionary();
-}
-
 void MainWindow::undoPersonal()
 {
     // The shortcut belongs to a menu that exists only while the panel is open.
-    if (!personalPanelOpen() || !m_session.personalDictionary.canUndo())
+    if (!personalPanelOpen())
         return;
-    m_session.personalDictionary.Undo();
-    renderPersonalDictionary();
+    m_frm1->undo();
 }
 
 void MainWindow::redoPersonal()
 {
-    if (!personalPanelOpen() || !m_session.personalDictionary.canRedo())
+    if (!personalPanelOpen())
         return;
-    m_session.personalDictionary.Redo();
-    renderPersonalDictionary();
-}
-
-void MainWindow::renderPersonalDictionary()
-{
-    m_lstDicPer->clear();
-    m_lstDicPer->addItems(m_session.personalDictionary.RenderEntries());
+    m_frm1->redo();
 }
 
 void MainWindow::updateUndoRedo(bool canUndo, bool canRedo)

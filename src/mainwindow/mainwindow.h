@@ -8,7 +8,6 @@
 #include <functional>
 
 class QAction;
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -17,11 +16,11 @@ class QProgressBar;
 class QPushButton;
 class QStatusBar;
 class QToolBar;
-class QToolButton;
 
 namespace parlora {
 
 class Keypad;
+class PersonalPanel;
 class ResultListBox;
 class TextField;
 class UserPrompts;
@@ -116,12 +115,8 @@ private:
     void showPopup(QMenu *menu, QWidget *control, const QPoint &globalPosition);
 
     // Personal dictionary panel.
-    void insertPersonalPair();
-    void warnAndFocus(int message, QWidget *field);
-    void deletePersonalEntry();
     void undoPersonal();
     void redoPersonal();
-    void renderPersonalDictionary();
     void updateUndoRedo(bool canUndo, bool canRedo);
     void setDeleteEnabled(bool enabled);
 
@@ -164,12 +159,9 @@ private:
     QPushButton *m_cmdTast = nullptr;
     QPushButton *m_cmdDiz = nullptr;
 
-    QGroupBox *m_frm1 = nullptr;
-    QLabel *m_lblLingua3 = nullptr;
-    QLabel *m_lblLingua4 = nullptr;
+    PersonalPanel *m_frm1 = nullptr;
     TextField *m_txtParolaIta = nullptr;
     TextField *m_txtParolaLin = nullptr;
-    QToolButton *m_picture1 = nullptr;
     QListWidget *m_lstDicPer = nullptr;
 
     Keypad *m_frakeyb = nullptr;
