@@ -1,5 +1,6 @@
 #include "dialogs/aboutwindow.h"
 
+#include "dialogs/dialogfont.h"
 #include "dialogs/linklabel.h"
 #include "dialogs/productlinks.h"
 #include "dictionary/personaldictionary.h"
@@ -8,7 +9,6 @@
 #include "platform/twips.h"
 
 #include <QEvent>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +30,8 @@ constexpr int ClientHeight = twips(3765);
 // Height of the whole window, frame included, set on every activation.
 constexpr int OuterHeight = twips(4245);
 constexpr int AnimationIntervalMs = 400;
+// The product name and the links stand out a little from the rest.
+constexpr qreal ProminentPointSize = 9.75;
 
 const QColor DarkBlue(0, 0, 192);
 
@@ -40,19 +42,6 @@ const QString Thanks =
 QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));
-}
-
-// The desktop's sans-serif face stands in for the fixed faces of older
-// desktops, at the sizes the window was laid out for.
-QFont sansFont(qreal pointSize, bool bold = false, bool italic = false, bool underline = false)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    font.setItalic(italic);
-    font.setUnderline(underline);
-    return font;
 }
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &place)
@@ -81,6 +70,7 @@ AboutWindow::AboutWindow(const MainDictionary &dictionary, const PersonalDiction
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(ClientWidth, ClientHeight);
+    setFont(dialogFont());
 
     registerDialogResources();
     for (int i = 0; i < FrameCount; ++i)
@@ -101,7 +91,7 @@ void AboutWindow::buildControls()
 
     QLabel *label4 = addLabel(frame1, "Label4", QStringLiteral("PARLORA"), twipsRect(240, 345, 1230, 930));
     label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label4->setFont(sansFont(9.75, true, true));
+    label4->setFont(dialogFont(ProminentPointSize, true, true));
     setTextColour(label4, DarkBlue);
 
     QLabel *label2 = addLabel(frame1, "Label2", Authors, twipsRect(1680, 375, 2820, 600));
@@ -121,7 +111,7 @@ void AboutWindow::buildControls()
     m_txtParole->setGeometry(twipsRect(2460, 1020, 1770, 210));
     m_txtParole->setReadOnly(true);
     m_txtParole->setFrame(false);
-    m_txtParole->setFont(sansFont(8.25, true));
+    m_txtParole->setFont(dialogFont(DialogPointSize, true));
     m_txtParole->setFocusPolicy(Qt::ClickFocus);
     QPalette face = m_txtParole->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Button));
@@ -134,7 +124,7 @@ void AboutWindow::buildControls()
     frame2->setGeometry(twipsRect(240, 1560, 4635, 1050));
 
     QLabel *label1 = addLabel(frame2, "Label1", QStringLiteral("Ringraziamenti:"), twipsRect(120, 120, 1575, 255));
-    label1->setFont(sansFont(8.25, false, false, true));
+    label1->setFont(dialogFont(DialogPointSize, false, false, true));
 
     QLabel *label7 = addLabel(frame2, "Label7", Thanks, twipsRect(120, 480, 4455, 495));
     label7->setWordWrap(true);
@@ -150,14 +140,14 @@ void AboutWindow::buildControls()
     auto *lblMail = new LinkLabel(ContactMailAddress, frmContato);
     lblMail->setObjectName(QStringLiteral("lblMail"));
     lblMail->setGeometry(twipsRect(930, 630, 2490, 300));
-    lblMail->setFont(sansFont(9.75));
+    lblMail->setFont(dialogFont(ProminentPointSize));
     connect(lblMail, &LinkLabel::clicked, this,
             [this] { ShellOpen(m_opener, QStringLiteral("mailto:") + ContactMailAddress); });
 
     auto *lblURL = new LinkLabel(WebSiteHostName, frmContato);
     lblURL->setObjectName(QStringLiteral("lblURL"));
     lblURL->setGeometry(twipsRect(915, 240, 2550, 300));
-    lblURL->setFont(sansFont(9.75));
+    lblURL->setFont(dialogFont(ProminentPointSize));
     connect(lblURL, &LinkLabel::clicked, this, [this] {
         ShellOpen(m_opener, WebSiteAddress);
         hide();

@@ -1,5 +1,6 @@
 #include "dialogs/optionswindow.h"
 
+#include "dialogs/dialogfont.h"
 #include "dialogs/updatewindow.h"
 #include "platform/twips.h"
 
@@ -24,10 +25,21 @@ constexpr int UpToDateMessage = 12;
 
 constexpr int ClientWidth = twips(4680);
 constexpr int ClientHeight = twips(2535);
+// Kept free at the right edge when a long caption widens the window.
+constexpr int RightMargin = twips(120);
+
+// Where a control remembers the width it was drawn with.
+constexpr const char *PlaceWidthProperty = "placeWidth";
 
 QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+void place(QWidget *control, const QRect &where)
+{
+    control->setGeometry(where);
+    control->setProperty(PlaceWidthProperty, where.width());
 }
 
 // A name with a folder separator would reach files outside the language
@@ -55,6 +67,7 @@ OptionsWindow::OptionsWindow(Settings &settings, InterfaceLanguage &language, co
     setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(QStringLiteral("Opzioni"));
     setFixedSize(ClientWidth, ClientHeight);
+    setFont(dialogFont());
     buildControls();
 
     connect(m_cmdOK, &QPushButton::clicked, this, &OptionsWindow::applyChoices);
@@ -67,34 +80,34 @@ void OptionsWindow::buildControls()
 {
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(twipsRect(1920, 2040, 1095, 375));
+    place(m_cmdOK, twipsRect(1920, 2040, 1095, 375));
 
     m_frame1 = new QGroupBox(QStringLiteral("Lingua"), this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setGeometry(twipsRect(240, 120, 1815, 735));
+    place(m_frame1, twipsRect(240, 120, 1815, 735));
 
     m_cmbLingua = new QComboBox(m_frame1);
     m_cmbLingua->setObjectName(QStringLiteral("cmbLingua"));
     m_cmbLingua->setEditable(true);
     // Typing a name must not add it to the list of files found.
     m_cmbLingua->setInsertPolicy(QComboBox::NoInsert);
-    m_cmbLingua->setGeometry(twipsRect(120, 240, 1575, 315));
+    place(m_cmbLingua, twipsRect(120, 240, 1575, 315));
 
     m_ckbSimili = new QCheckBox(QStringLiteral("Ricerca parole simili"), this);
     m_ckbSimili->setObjectName(QStringLiteral("ckbSimili"));
-    m_ckbSimili->setGeometry(twipsRect(2640, 240, 1815, 375));
+    place(m_ckbSimili, twipsRect(2640, 240, 1815, 375));
 
     m_cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
     m_cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
-    m_cmdAnnulla->setGeometry(twipsRect(3240, 2040, 1095, 375));
+    place(m_cmdAnnulla, twipsRect(3240, 2040, 1095, 375));
 
     m_cmdUpdate = new QPushButton(QStringLiteral("Controlla aggiornamenti"), this);
     m_cmdUpdate->setObjectName(QStringLiteral("cmdUpdate"));
-    m_cmdUpdate->setGeometry(twipsRect(240, 960, 1815, 375));
+    place(m_cmdUpdate, twipsRect(240, 960, 1815, 375));
 
     m_ckbFrasario = new QCheckBox(QStringLiteral("Ricerca in frasario"), this);
     m_ckbFrasario->setObjectName(QStringLiteral("ckbFrasario"));
-    m_ckbFrasario->setGeometry(twipsRect(2640, 720, 1935, 375));
+    place(m_ckbFrasario, twipsRect(2640, 720, 1935, 375));
 
     setTabOrder(m_cmdOK, m_cmbLingua);
     setTabOrder(m_cmbLingua, m_ckbSimili);
@@ -146,6 +159,23 @@ void OptionsWindow::refill()
 
     m_ckbSimili->setChecked(m_settings.SimilarWordSearch);
     m_ckbFrasario->setChecked(m_settings.PhrasebookSearch);
+    fitCaptions();
+}
+
+void OptionsWindow::fitCaptions()
+{
+    // Captions come from language files and may be longer than the places
+    // the window was drawn with: controls grow to the right, and the window
+    // with them, rather than cutting a caption off.
+    int right = ClientWidth - RightMargin;
+    for (QWidget *control : std::initializer_list<QWidget *>{m_ckbSimili, m_ckbFrasario, m_cmdUpdate, m_cmdOK,
+                                                             m_cmdAnnulla}) {
+        const QVariant placeWidth = control->property(PlaceWidthProperty);
+        const int width = std::max(placeWidth.toInt(), control->sizeHint().width());
+        control->resize(width, control->height());
+        right = std::max(right, control->geometry().right() + 1);
+    }
+    setFixedSize(right + RightMargin, ClientHeight);
 }
 
 void OptionsWindow::applyChoices()

@@ -49,6 +49,7 @@ public:
 
 private:
     void buildControls();
+    void fitCaptions();
     void applyChoices();
     void runUpdateCheck();
     void showMessage(const QString &text);

@@ -1,5 +1,6 @@
 #include "dialogs/updatewindow.h"
 
+#include "dialogs/dialogfont.h"
 #include "dialogs/linklabel.h"
 #include "dialogs/updatecheck.h"
 #include "platform/twips.h"
@@ -29,11 +30,10 @@ UpdateWindow::UpdateWindow(const QString &announcement, const QString &serverAdd
     setObjectName(QStringLiteral("frmUpdate"));
     setWindowTitle(WindowTitle);
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(dialogFont());
 
     m_label1->setObjectName(QStringLiteral("Label1"));
-    QFont bold = m_label1->font();
-    bold.setBold(true);
-    m_label1->setFont(bold);
+    m_label1->setFont(dialogFont(DialogPointSize, true));
     m_label1->setAlignment(Qt::AlignCenter);
     m_label1->adjustSize();
 
