@@ -56,7 +56,7 @@ SearchIndex::SearchIndex(const QStringList &sources, const QStringList &targets)
     }
 }
 
-void SearchIndex::prepareSimilarCandidates() const
+void SearchIndex::PrepareSimilarCandidates() const
 {
     if (m_similarPrepared)
         return;
@@ -202,7 +202,7 @@ void SearchIndex::FindSimilarWords(SearchState &state, const QString &query) con
 {
     if (query.size() < words::MinimumSimilarQueryLength)
         return;
-    prepareSimilarCandidates();
+    PrepareSimilarCandidates();
 
     // Only the records holding a similar candidate can offer anything.
     struct Hit {

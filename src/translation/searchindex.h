@@ -24,6 +24,11 @@ public:
     // The similar-word search of every record in order.
     void FindSimilarWords(SearchState &state, const QString &query) const;
 
+    // The candidates of the similar-word search are gathered on its first
+    // use, so that people who switch that search off never wait for them;
+    // a caller may gather them earlier.
+    void PrepareSimilarCandidates() const;
+
     // Whether the index was built from these very lists (not merely equal
     // ones): a list that has changed since no longer shares its data.
     bool isBuiltFrom(const QStringList &sources, const QStringList &targets) const;
@@ -38,9 +43,6 @@ private:
     };
 
     void addExactForms(int record, const QString &form, const QStringList &entryWords);
-    // The candidates of the similar-word search are gathered on its first
-    // use, so that people who switch that search off never wait for them.
-    void prepareSimilarCandidates() const;
     void addSimilarCandidates(int record, const QString &lowered, const QStringList &loweredWords) const;
     int candidateId(const QString &candidate) const;
     QList<int> similarCandidates(const QString &query) const;

@@ -57,6 +57,18 @@ const SearchIndex &Translator::personalIndex(bool direction) const
     return *cached;
 }
 
+void Translator::Prepare(bool direction, const Settings &settings) const
+{
+    const SearchIndex &main = mainIndex(direction);
+    const SearchIndex &own = personalIndex(direction);
+    if (settings.PhrasebookSearch)
+        phrasebookIndex(direction);
+    if (settings.SimilarWordSearch) {
+        main.PrepareSimilarCandidates();
+        own.PrepareSimilarCandidates();
+    }
+}
+
 TranslationResult Translator::Translate(const QString &typedText, bool direction, const Settings &settings,
                                         const LanguageMessages &messages, ProgressSink &progress) const
 {

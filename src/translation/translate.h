@@ -63,6 +63,10 @@ public:
     TranslationResult Translate(const QString &typedText, bool direction, const Settings &settings,
                                 const LanguageMessages &messages, ProgressSink &progress) const;
 
+    // Prepares the search forms of a direction now rather than on its first
+    // translation, for a caller that has a moment to spare (after loading).
+    void Prepare(bool direction, const Settings &settings) const;
+
 private:
     static int directionIndex(bool direction) { return direction ? 1 : 0; }
     const SearchIndex &mainIndex(bool direction) const;

@@ -170,6 +170,8 @@ TEST(Translate, DocumentedOutcomes)
 {
     SmallData small;
     const Translator translator(small.data, small.personal);
+    // Preparing ahead must not change any result.
+    translator.Prepare(true, options(true, true));
     NullProgressSink progress;
     struct {
         const char *name;
