@@ -48,12 +48,10 @@ struct Token {
     }
 };
 
-// Parses the list between "[" and "]" (both excluded). An empty list stands
-// for nothing at all and yields no token.
-std::optional<std::optional<Token>> parseList(QStringView list)
+// Parses a non-empty list between "[" and "]" (both excluded); nothing when
+// a range runs backwards.
+std::optional<Token> parseList(QStringView list)
 {
-    if (list.isEmpty())
-        return std::optional<Token>();
     Token token;
     token.kind = TokenKind::CharacterList;
     qsizetype i = 0;
@@ -76,7 +74,7 @@ std::optional<std::optional<Token>> parseList(QStringView list)
             ++i;
         }
     }
-    return std::optional<Token>(token);
+    return token;
 }
 
 std::optional<QList<Token>> parsePattern(QStringView pattern)
@@ -95,13 +93,15 @@ std::optional<QList<Token>> parsePattern(QStringView pattern)
             const qsizetype close = pattern.indexOf(u']', i + 1);
             if (close < 0)
                 return std::nullopt;
-            const auto parsed = parseList(pattern.sliced(i + 1, close - i - 1));
+            const QStringView list = pattern.sliced(i + 1, close - i - 1);
+            i = close;
+            // "[]" stands for nothing at all.
+            if (list.isEmpty())
+                continue;
+            const std::optional<Token> parsed = parseList(list);
             if (!parsed)
                 return std::nullopt;
-            i = close;
-            if (!*parsed)
-                continue;
-            token = **parsed;
+            token = *parsed;
         } else {
             token.literal = c;
         }
