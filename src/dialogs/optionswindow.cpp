@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QWindow>
 
 namespace parlora {
@@ -232,6 +233,15 @@ void OptionsWindow::showMessage(const QString &text)
     // Coming back from the message is not coming back from another window:
     // the user's entries must survive it.
     m_lastFocusWindow = windowHandle();
+}
+
+void OptionsWindow::showEvent(QShowEvent *event)
+{
+    // Opening the window counts as coming to it, also where the desktop does
+    // not hand it the focus at once.
+    if (!event->spontaneous())
+        refill();
+    QDialog::showEvent(event);
 }
 
 void OptionsWindow::trackActivation(QWindow *focusWindow)

@@ -47,6 +47,9 @@ public:
     // The update window, while it exists.
     UpdateWindow *updateWindow() const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildControls();
     void fitCaptions();
