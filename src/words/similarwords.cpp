@@ -20,9 +20,12 @@ QStringView Stem(QStringView text)
 
 bool IsSimilar(QStringView candidate, QStringView query)
 {
-    if (candidate == query)
-        return false;
-    return Stem(candidate) == Stem(query) || EditDistance(candidate, query) == 1;
+    // Every part of the test is worked out, the distance table included, as
+    // the plain search always did; IsSimilarFast is the one that takes shortcuts.
+    const bool differs = candidate != query;
+    const bool sameStem = Stem(candidate) == Stem(query);
+    const bool oneEdit = EditDistance(candidate, query) == 1;
+    return differs && (sameStem || oneEdit);
 }
 
 bool IsSimilarFast(QStringView candidate, QStringView query)
