@@ -15,7 +15,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFocusEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -30,7 +29,6 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace parlora {
 
@@ -44,8 +42,9 @@ constexpr int ClosedWidthTwips = 5530;
 constexpr int OpenWidthTwips = 11010;
 constexpr int ClosedHeightTwips = 6525;
 constexpr int OpenHeightTwips = 7710;
-// What the frame and title bar take from those outer sizes, so that the
-// controls land where the twips place them inside the client area.
+// What a window frame takes from the outer width. The client height is
+// chosen directly: below the keypad button (bottom at 5659 twips) and above
+// the keypad frame (top at 5760 twips), whatever the menu bar's height.
 constexpr int FrameWidthPixels = 6;
 constexpr int ClosedClientHeightPixels = 381;
 
