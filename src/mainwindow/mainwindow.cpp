@@ -129,7 +129,8 @@ void MainWindow::createMainArea()
 {
     makeLabel(m_client, "lblParola1", QStringLiteral("Parola "), twipsRect(495, 690, 510, 195));
     m_lblLingua1 = makeLabel(m_client, "lblLingua1", QStringLiteral("(Italiano)"), twipsRect(1065, 690, 855, 225), true);
-    makeLabel(m_client, "lblParola2", QStringLiteral("Traduzione"), twipsRect(3105, 690, 795, 195));
+    // Reaches up to the language label, for wider fonts.
+    makeLabel(m_client, "lblParola2", QStringLiteral("Traduzione"), twipsRect(3105, 690, 930, 195));
     m_lblLingua2 = makeLabel(m_client, "lblLingua2", QStringLiteral("(Português)"), twipsRect(4035, 690, LanguageLabelRoom, 195), true);
 
     m_cmdTraduz = new QPushButton(m_client);
