@@ -803,7 +803,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         // undo while its panel is open.
         auto *key = static_cast<QKeyEvent *>(event);
         if (qobject_cast<TextField *>(watched) && personalPanelOpen()
-            && (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+            && (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Z)
                 || key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)))
             return true;
         break;
