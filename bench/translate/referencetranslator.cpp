@@ -11,7 +11,7 @@ TranslationResult Translate(const DictionaryData &data, const PersonalDictionary
                             bool direction, const Settings &settings, const LanguageMessages &messages,
                             ProgressSink &progress)
 {
-    using namespace translationmessage;
+    using namespace Message;
     if (typedText.isEmpty())
         return {};
 
@@ -20,7 +20,7 @@ TranslationResult Translate(const DictionaryData &data, const PersonalDictionary
     const MainDictionary &main = data.mainDictionary;
     progress.setProgressMaximum(personal.EntryCount() + main.Count());
     progress.setProgressVisible(true);
-    progress.setStatusText(messages.message(Searching));
+    progress.setStatusText(messages.message(SearchingDictionaries));
     progress.repaint(RepaintTarget::MainWindow);
 
     const QString query = words::PrepareQuery(typedText);
@@ -46,7 +46,7 @@ TranslationResult Translate(const DictionaryData &data, const PersonalDictionary
     progress.repaint(RepaintTarget::TranslationsList);
 
     if (settings.SimilarWordSearch) {
-        progress.setStatusText(messages.message(SearchingSimilar));
+        progress.setStatusText(messages.message(SearchingSimilarWords));
         progress.repaint(RepaintTarget::MainWindow);
         for (int i = 1; i <= main.Count(); ++i) {
             progress.setProgressMaximum(main.Count());
@@ -60,8 +60,8 @@ TranslationResult Translate(const DictionaryData &data, const PersonalDictionary
     }
 
     if (!state.ExactFound)
-        words::AddListItem(state, ResultList::Translations, messages.message(state.SimilarFound ? OnlySimilarFound : NothingFound));
-    progress.setStatusText(state.SimilarFound ? messages.message(SimilarFoundStatus) : QString());
+        words::AddListItem(state, ResultList::Translations, messages.message(state.SimilarFound ? OnlySimilarWordsFound : WordNotFound));
+    progress.setStatusText(state.SimilarFound ? messages.message(SimilarWordsHint) : QString());
     progress.setProgressValue(0);
     return MakeTranslationResult(state);
 }

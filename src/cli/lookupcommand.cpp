@@ -1,6 +1,5 @@
 #include "cli/lookupcommand.h"
 
-#include "cli/readonlydata.h"
 #include "dictionary/settings.h"
 #include "localisation/builtinmessages.h"
 #include "localisation/interfacelanguage.h"
@@ -179,13 +178,19 @@ int runLookup(const QStringList &arguments, const QString &defaultFolder, QTextS
     const LanguagePair pair;
     DictionaryData data;
     PersonalDictionary personal;
-    if (readDataFiles(folder, pair, data, personal) == ReadOutcome::MainDictionaryMissing) {
+    NullProgressSink progress;
+    if (LoadDictionaryFiles(folder, pair, QString(), data, progress) == LoadOutcome::MainDictionaryMissing) {
         err << messages.message(Message::MainDictionaryMissing) << '\n';
         return ExitFailure;
     }
+    // A terminal lookup never changes an installation: the personal
+    // dictionary is read when it exists, never created or moved into place,
+    // and an unreadable one is simply left out.
+    const QString personalPath = folder.dataFile(pair.PersonalDictionaryFile);
+    if (FileExists(personalPath))
+        (void)personal.LoadPersonalDictionary(personalPath);
 
     const Translator translator(data, personal);
-    NullProgressSink progress;
     const TranslationResult result =
         translator.Translate(request->query, settings.Direction, settings, messages, progress);
     printResult(result, out);

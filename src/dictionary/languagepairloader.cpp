@@ -132,16 +132,12 @@ void FileEncodeAndDecode(const QString &inputFile, const QString &statusText, Ma
     progress.setStatusText(QString());
 }
 
-LoadResult LoadLanguagePair(const ApplicationFolder &folder, const QString &currentFolder, const LanguagePair &pair,
-                            const QString &loadingStatusText, DictionaryData &data, PersonalDictionary &personal,
-                            ProgressSink &progress)
+LoadOutcome LoadDictionaryFiles(const ApplicationFolder &folder, const LanguagePair &pair,
+                                const QString &loadingStatusText, DictionaryData &data, ProgressSink &progress)
 {
-    progress.repaint(RepaintTarget::MainWindow);
-    progress.setStatusText(QString());
-
     const QString mainDictionaryPath = folder.dataFile(pair.MainDictionaryFile);
     if (!FileExists(mainDictionaryPath))
-        return {LoadOutcome::MainDictionaryMissing, {}};
+        return LoadOutcome::MainDictionaryMissing;
     FileEncodeAndDecode(mainDictionaryPath, loadingStatusText, data.mainDictionary, progress);
 
     data.phrasebook = Phrasebook();
@@ -150,6 +146,18 @@ LoadResult LoadLanguagePair(const ApplicationFolder &folder, const QString &curr
     loadGrammar(folder.dataFile(pair.Language1GrammarFile), data.language1Grammar);
     data.language2Grammar = GrammarList();
     loadGrammar(folder.dataFile(pair.Language2GrammarFile), data.language2Grammar);
+    return LoadOutcome::Loaded;
+}
+
+LoadResult LoadLanguagePair(const ApplicationFolder &folder, const QString &currentFolder, const LanguagePair &pair,
+                            const QString &loadingStatusText, DictionaryData &data, PersonalDictionary &personal,
+                            ProgressSink &progress)
+{
+    progress.repaint(RepaintTarget::MainWindow);
+    progress.setStatusText(QString());
+
+    if (LoadDictionaryFiles(folder, pair, loadingStatusText, data, progress) == LoadOutcome::MainDictionaryMissing)
+        return {LoadOutcome::MainDictionaryMissing, {}};
 
     LoadResult result;
     const QString personalPath = folder.dataFile(pair.PersonalDictionaryFile);

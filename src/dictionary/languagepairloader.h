@@ -30,6 +30,12 @@ void FileEncodeAndDecode(const QString &inputFile, const QString &statusText, Ma
                          ProgressSink &progress);
 QString ReadMarkedLine(TextFileReader &file);
 
+// Reads the main dictionary, the phrasebook and both grammar lists, and
+// writes nothing: what the terminal tool needs. Stops at a missing main
+// dictionary.
+LoadOutcome LoadDictionaryFiles(const ApplicationFolder &folder, const LanguagePair &pair,
+                                const QString &loadingStatusText, DictionaryData &data, ProgressSink &progress);
+
 // Loads every file of the pair in order: main dictionary (stops when it is
 // missing), phrasebook, both grammar lists, migration of an old personal
 // dictionary, creation of an empty one, then the personal dictionary.

@@ -80,7 +80,7 @@ TranslationResult Translator::Translate(const QString &typedText, bool direction
     const int mainCount = m_data.mainDictionary.Count();
     progress.setProgressMaximum(m_personal.EntryCount() + mainCount);
     progress.setProgressVisible(true);
-    progress.setStatusText(messages.message(translationmessage::Searching));
+    progress.setStatusText(messages.message(Message::SearchingDictionaries));
     progress.repaint(RepaintTarget::MainWindow);
 
     const QString query = words::PrepareQuery(typedText);
@@ -92,7 +92,7 @@ TranslationResult Translator::Translate(const QString &typedText, bool direction
     mainSearch.FindExactMatches(state, query, settings.PhrasebookSearch);
 
     progress.setProgressMaximum(m_data.phrasebook.Count());
-    progress.setStatusText(messages.message(translationmessage::SearchingPhrasebook));
+    progress.setStatusText(messages.message(Message::SearchingPhrasebook));
     progress.repaint(RepaintTarget::StatusBar);
     if (settings.PhrasebookSearch) {
         const GrammarList &grammar = direction ? m_data.language1Grammar : m_data.language2Grammar;
@@ -106,7 +106,7 @@ TranslationResult Translator::Translate(const QString &typedText, bool direction
     progress.repaint(RepaintTarget::TranslationsList);
 
     if (settings.SimilarWordSearch) {
-        progress.setStatusText(messages.message(translationmessage::SearchingSimilar));
+        progress.setStatusText(messages.message(Message::SearchingSimilarWords));
         progress.repaint(RepaintTarget::MainWindow);
         if (mainCount > 0)
             progress.setProgressMaximum(mainCount);
@@ -119,10 +119,10 @@ TranslationResult Translator::Translate(const QString &typedText, bool direction
     }
 
     if (!state.ExactFound) {
-        const int line = state.SimilarFound ? translationmessage::OnlySimilarFound : translationmessage::NothingFound;
+        const int line = state.SimilarFound ? Message::OnlySimilarWordsFound : Message::WordNotFound;
         words::AddListItem(state, ResultList::Translations, messages.message(line));
     }
-    progress.setStatusText(state.SimilarFound ? messages.message(translationmessage::SimilarFoundStatus) : QString());
+    progress.setStatusText(state.SimilarFound ? messages.message(Message::SimilarWordsHint) : QString());
     progress.setProgressValue(0);
     return MakeTranslationResult(state);
 }

@@ -4,6 +4,7 @@
 #include "dictionary/personaldictionary.h"
 #include "dictionary/progresssink.h"
 #include "dictionary/settings.h"
+#include "localisation/builtinmessages.h"
 #include "localisation/languagemessages.h"
 #include "phrasebook/phrasebookindex.h"
 #include "translation/searchindex.h"
@@ -28,16 +29,6 @@ struct TranslationResult {
     bool SimilarFound = false;
     QList<AddedLine> addedLines;  // both lists interleaved, in adding order
 };
-
-// The messages a translation shows, by their index in the message table.
-namespace translationmessage {
-inline constexpr int Searching = 1;
-inline constexpr int SearchingSimilar = 2;
-inline constexpr int OnlySimilarFound = 3;
-inline constexpr int NothingFound = 4;
-inline constexpr int SimilarFoundStatus = 13;
-inline constexpr int SearchingPhrasebook = 22;
-} // namespace translationmessage
 
 // Progress is shown every this many records of the main dictionary.
 inline constexpr int ProgressStep = 100;
