@@ -32,12 +32,10 @@ inline QByteArray readBytes(const QString &path)
 // it lives. Tests run as root, where permissions cannot make a save fail.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
+    explicit FileSizeLimit(rlim_t bytes) : m_previousHandler(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
+        const rlimit limited{bytes, m_saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limited);
     }
     ~FileSizeLimit()
@@ -46,11 +44,10 @@ public:
         std::signal(SIGXFSZ, m_previousHandler);
     }
     FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
 private:
     rlimit m_saved{};
-    void (*m_previousHandler)(int) = nullptr;
+    void (*m_previousHandler)(int);
 };
 
 } // namespace parlora::testfiles

@@ -14,10 +14,7 @@ namespace {
 
 class InterfaceLanguageTest : public testing::Test {
 protected:
-    InterfaceLanguageTest() : m_language(ApplicationFolder(m_dir.path()))
-    {
-        m_language.setCaptionApplier([this](const QStringList &lines) { m_applied.append(lines); });
-    }
+    InterfaceLanguageTest() { m_language.setCaptionApplier([this](const QStringList &lines) { m_applied.append(lines); }); }
 
     // A language whose captions and messages carry its name.
     void writeLanguage(const QString &name, int messageCount, int captionCount = FixedLanguageLineCount)
@@ -26,77 +23,59 @@ protected:
                                 test::numberedLines(name + QStringLiteral(" caption"), captionCount)
                                     + test::numberedLines(name + QStringLiteral(" message"), messageCount));
     }
-    static QString messageOf(const QString &name, int index)
-    {
-        return QStringLiteral("%1 message %2").arg(name).arg(index + 1);
-    }
+    static QString messageOf(const QString &name, int index) { return QStringLiteral("%1 message %2").arg(name).arg(index + 1); }
 
     QTemporaryDir m_dir;
-    InterfaceLanguage m_language;
+    InterfaceLanguage m_language{ApplicationFolder(m_dir.path())};
     QList<QStringList> m_applied;
 };
 
 TEST_F(InterfaceLanguageTest, SwitchAppliesCaptionsAndMessages)
 {
     writeLanguage(QStringLiteral("Alfa"), UsedMessageCount);
-
-    ASSERT_TRUE(m_language.SetInterfaceLanguage(QStringLiteral("Alfa")));
-    EXPECT_EQ(m_language.GetInterfaceLanguage(), QStringLiteral("Alfa"));
-    ASSERT_EQ(m_applied.size(), 1);
-    EXPECT_EQ(m_applied.first(), test::numberedLines(QStringLiteral("Alfa caption"), FixedLanguageLineCount));
-    EXPECT_EQ(m_language.messages().count(), UsedMessageCount);
-    EXPECT_EQ(m_language.messages().message(22), messageOf(QStringLiteral("Alfa"), 22));
-}
-
-TEST_F(InterfaceLanguageTest, FewerMessagesThanBeforeLeaveExactlyThatMany)
-{
-    writeLanguage(QStringLiteral("Lungo"), 30);
-    writeLanguage(QStringLiteral("Breve"), UsedMessageCount);
-    ASSERT_TRUE(m_language.SetInterfaceLanguage(QStringLiteral("Lungo")));
-    ASSERT_TRUE(m_language.SetInterfaceLanguage(QStringLiteral("Breve")));
-
-    EXPECT_EQ(m_language.messages().count(), UsedMessageCount);
-    EXPECT_EQ(m_language.messages().message(0), messageOf(QStringLiteral("Breve"), 0));
-    EXPECT_EQ(m_language.messages().message(25), QString()) << "the longer file's extra messages must go";
-}
-
-TEST_F(InterfaceLanguageTest, UsedMessagesMissingFromAShortTableKeepTheirPreviousText)
-{
-    writeLanguage(QStringLiteral("Intero"), UsedMessageCount);
-    writeLanguage(QStringLiteral("Cinque"), 5);
-    writeLanguage(QStringLiteral("Due"), 2);
-    ASSERT_TRUE(m_language.SetInterfaceLanguage(QStringLiteral("Intero")));
-    ASSERT_TRUE(m_language.SetInterfaceLanguage(QStringLiteral("Cinque")));
-    ASSERT_TRUE(m_language.SetInterfaceLanguage(QStringLiteral("Due")));
-
-    const LanguageMessages &messages = m_language.messages();
-    EXPECT_EQ(messages.count(), 2);
-    EXPECT_EQ(messages.message(1), messageOf(QStringLiteral("Due"), 1));
-    EXPECT_EQ(messages.message(4), messageOf(QStringLiteral("Cinque"), 4));
-    EXPECT_EQ(messages.message(21), messageOf(QStringLiteral("Intero"), 21));
-}
-
-TEST_F(InterfaceLanguageTest, ShortFirstTableFallsBackToBuiltInTexts)
-{
-    EXPECT_EQ(m_language.messages().message(21), builtInMessages().at(21)) << "before any language";
-    writeLanguage(QStringLiteral("Uno"), 1);
-    ASSERT_TRUE(m_language.SetInterfaceLanguage(QStringLiteral("Uno")));
-
-    EXPECT_EQ(m_language.messages().message(0), messageOf(QStringLiteral("Uno"), 0));
-    EXPECT_EQ(m_language.messages().message(21), builtInMessages().at(21));
-}
-
-TEST_F(InterfaceLanguageTest, FileWithoutMessagesKeepsThePreviousOnes)
-{
-    writeLanguage(QStringLiteral("Alfa"), UsedMessageCount);
     writeLanguage(QStringLiteral("Muto"), 0);
-    ASSERT_TRUE(m_language.SetInterfaceLanguage(QStringLiteral("Alfa")));
-    ASSERT_TRUE(m_language.SetInterfaceLanguage(QStringLiteral("Muto")));
 
+    ASSERT_TRUE(m_language.SetInterfaceLanguage(QStringLiteral("Alfa")));
+    EXPECT_EQ(m_applied, QList<QStringList>{test::numberedLines(QStringLiteral("Alfa caption"), FixedLanguageLineCount)});
+    EXPECT_EQ(m_language.messages().message(22), messageOf(QStringLiteral("Alfa"), 22));
+    ASSERT_TRUE(m_language.SetInterfaceLanguage(QStringLiteral("Muto")));
     EXPECT_EQ(m_language.GetInterfaceLanguage(), QStringLiteral("Muto"));
-    EXPECT_EQ(m_applied.last().first(), QStringLiteral("Muto caption 1"));
-    EXPECT_EQ(m_language.messages().count(), UsedMessageCount);
-    EXPECT_EQ(m_language.messages().message(5), messageOf(QStringLiteral("Alfa"), 5));
+    EXPECT_EQ(m_applied.last().first(), QStringLiteral("Muto caption 1")) << "captions change without messages too";
+}
+
+// Each row switches through languages with so many messages, in order. The
+// messages the program reads then answer from the newest file that had them,
+// else built in; an index past every table reads as empty.
+TEST_F(InterfaceLanguageTest, MessagesComeFromTheNewestFileThatHadThem)
+{
+    const char *const BuiltIn = "built in";
+    const struct {
+        const char *name;
+        QList<std::pair<const char *, int>> switches;
+        int count;
+        QList<std::pair<int, const char *>> sources; // index, language
+    } rows[] = {
+        {"NoLanguageYet", {}, 0, {{21, BuiltIn}}},
+        {"FewerMessagesLeaveExactlyThatMany", {{"Lungo", 30}, {"Breve", 23}}, 23, {{0, "Breve"}, {25, ""}}},
+        {"ShortTableKeepsPreviousTexts", {{"Intero", 23}, {"Cinque", 5}, {"Due", 2}}, 2, {{1, "Due"}, {4, "Cinque"}, {21, "Intero"}}},
+        {"ShortFirstTableFallsBackToBuiltIn", {{"Uno", 1}}, 1, {{0, "Uno"}, {21, BuiltIn}}},
+        {"FileWithoutMessagesKeepsPreviousOnes", {{"Alfa", 23}, {"Muto", 0}}, 23, {{5, "Alfa"}}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        InterfaceLanguage language{ApplicationFolder(m_dir.path())};
+        for (const auto &[name, count] : row.switches) {
+            writeLanguage(QLatin1String(name), count);
+            ASSERT_TRUE(language.SetInterfaceLanguage(QLatin1String(name)));
+        }
+        EXPECT_EQ(language.messages().count(), row.count);
+        for (const auto &[index, source] : row.sources) {
+            const QString expected = source == BuiltIn ? builtInMessages().at(index)
+                                     : *source       ? messageOf(QLatin1String(source), index)
+                                                     : QString();
+            EXPECT_EQ(language.messages().message(index), expected) << "message " << index;
+        }
+    }
 }
 
 TEST_F(InterfaceLanguageTest, UnusableLanguageChangesNothing)

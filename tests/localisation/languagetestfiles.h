@@ -1,20 +1,36 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
+#include <QStringEncoder>
 #include <QStringList>
 
 namespace parlora::test {
 
-// Writes raw bytes to a file, creating its folder.
-void writeBytes(const QString &path, const QByteArray &bytes);
+// A language file of the given meaningful lines, CR LF ended, with an empty
+// line and a comment line after each, so that the reader has to skip them.
+inline void writeLanguageFile(const QString &path, const QStringList &lines)
+{
+    QStringEncoder encoder("windows-1252");
+    QByteArray bytes = "# a language file written by a test\r\n";
+    for (const QString &line : lines)
+        bytes += encoder.encode(line) + "\r\n\r\n' old style comment\r\n";
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
 
-// Writes a language file of the given meaningful lines, CR LF ended, with a
-// comment line and an empty line between every two of them so that the
-// reader has to skip them.
-void writeLanguageFile(const QString &path, const QStringList &lines);
-
-// "<prefix> caption 1" ... for count caption lines.
-QStringList numberedLines(const QString &prefix, int count);
+// "<prefix> 1" ... "<prefix> <count>".
+inline QStringList numberedLines(const QString &prefix, int count)
+{
+    QStringList lines;
+    for (int number = 1; number <= count; ++number)
+        lines.append(QStringLiteral("%1 %2").arg(prefix).arg(number));
+    return lines;
+}
 
 } // namespace parlora::test
