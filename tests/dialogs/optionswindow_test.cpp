@@ -2,11 +2,11 @@
 #include "dialogs/linklabel.h"
 #include "dialogs/optionswindow.h"
 #include "dialogs/updatewindow.h"
-#include "languagefolder.h"
 #include "localhttpserver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -17,14 +17,17 @@ using namespace parlora;
 
 namespace {
 
-// The options window over a language folder with "Italiano" and "English";
-// message boxes, the desktop and the update server are stand-ins.
+// The options window over a language folder with "Italiano" and "English",
+// whose every caption and message names its language and line ("English 25",
+// "English message 12"); message boxes, the desktop and the update server are
+// stand-ins.
 class OptionsWindowTest : public ::testing::Test {
 protected:
     OptionsWindowTest()
     {
-        languages.addLanguage(QStringLiteral("Italiano"));
-        languages.addLanguage(QStringLiteral("English"));
+        QDir(folder.path()).mkpath(QStringLiteral("lang"));
+        addLanguage(QStringLiteral("Italiano"));
+        addLanguage(QStringLiteral("English"));
         language.setCaptionApplier(captionApplierFor(
             [this](CaptionWindow kind) -> QWidget * { return kind == CaptionWindow::Config ? &window : nullptr; }));
         language.SetInterfaceLanguage(QStringLiteral("Italiano"));
@@ -33,14 +36,28 @@ protected:
         window.setShellOpener([this](const QUrl &address) { opened << address; });
         window.setUpdateCheckSetup({server.address(), downloads.path(), {}});
         window.show();
-        window.refill();
     }
 
+    void addLanguage(const QString &name, const QString &captionTail = {})
+    {
+        QStringList lines{QStringLiteral("# captions")};
+        for (int line = 1; line <= 57; ++line)
+            lines << QStringLiteral("%1 %2%3").arg(name).arg(line).arg(captionTail);
+        lines << QStringLiteral("# messages");
+        for (int index = 0; index <= 22; ++index)
+            lines << QStringLiteral("%1 message %2").arg(name).arg(index);
+        addFile(name + QStringLiteral(".lng"), lines.join(QStringLiteral("\r\n")).toLatin1());
+    }
+    void addFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(folder.filePath(QStringLiteral("lang/") + name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
     template <typename T> T *control(const char *name) { return window.findChild<T *>(QLatin1String(name)); }
     void click(const char *name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
-    void choose(const QString &language, bool similar, bool phrasebook)
+    void choose(const QString &name, bool similar, bool phrasebook)
     {
-        control<QComboBox>("cmbLingua")->setCurrentText(language);
+        control<QComboBox>("cmbLingua")->setCurrentText(name);
         control<QCheckBox>("ckbSimili")->setChecked(similar);
         control<QCheckBox>("ckbFrasario")->setChecked(phrasebook);
     }
@@ -49,11 +66,11 @@ protected:
         return window.updateWindow()->findChild<QLabel *>(QStringLiteral("Label1"))->text();
     }
 
-    LanguageFolder languages;
-    InterfaceLanguage language{ApplicationFolder(languages.path())};
-    ApplicationFolder folder{languages.path()};
+    QTemporaryDir folder;
+    ApplicationFolder applicationFolder{folder.path()};
+    InterfaceLanguage language{applicationFolder};
     Settings settings;
-    OptionsWindow window{settings, language, folder};
+    OptionsWindow window{settings, language, applicationFolder};
     QTemporaryDir downloads;
     LocalHttpServer server;
     QStringList messages;
@@ -62,33 +79,16 @@ protected:
 
 } // namespace
 
-TEST_F(OptionsWindowTest, RefillListsOnlyFilesEndingInLowerCaseLng)
+TEST_F(OptionsWindowTest, OkSwitchesLanguageStoresTheBoxesAndShowsThemNextTime)
 {
     for (const char *name : {"Deutsch.LNG", "notes.txt", "Italiano.lng.bak"})
-        languages.addFile(QString::fromLatin1(name), "x");
-    languages.addFolder(QStringLiteral("Folder.lng"));
-    settings.PhrasebookSearch = true;
-    settings.SimilarWordSearch = false;
-
-    window.refill();
-
-    auto *box = control<QComboBox>("cmbLingua");
-    ASSERT_EQ(box->count(), 2);
-    EXPECT_EQ(box->itemText(0), QStringLiteral("English"));
-    EXPECT_EQ(box->itemText(1), QStringLiteral("Italiano"));
-    EXPECT_EQ(box->currentText(), QStringLiteral("Italiano"));
-    EXPECT_FALSE(control<QCheckBox>("ckbSimili")->isChecked());
-    EXPECT_TRUE(control<QCheckBox>("ckbFrasario")->isChecked());
-}
-
-TEST_F(OptionsWindowTest, OkSwitchesLanguageStoresTheBoxesAndHides)
-{
+        addFile(QString::fromLatin1(name), "x");
+    QDir(folder.path()).mkpath(QStringLiteral("lang/Folder.lng"));
     int changes = 0;
     window.setOptionsChangedListener([&] { ++changes; });
     choose(QStringLiteral("English"), false, true);
 
     click("cmdOK");
-
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(language.GetInterfaceLanguage(), QStringLiteral("English"));
     EXPECT_FALSE(settings.SimilarWordSearch);
@@ -96,6 +96,29 @@ TEST_F(OptionsWindowTest, OkSwitchesLanguageStoresTheBoxesAndHides)
     EXPECT_EQ(changes, 1);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("English 25")) << "the switch reaches this window too";
+
+    // Shown again: only files ending in a lower-case ".lng", sorted.
+    window.show();
+    auto *box = control<QComboBox>("cmbLingua");
+    EXPECT_EQ(box->count(), 2);
+    EXPECT_EQ(box->itemText(0), QStringLiteral("English"));
+    EXPECT_EQ(box->currentText(), QStringLiteral("English"));
+    EXPECT_FALSE(control<QCheckBox>("ckbSimili")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("ckbFrasario")->isChecked());
+}
+
+TEST_F(OptionsWindowTest, LongCaptionsWidenTheControlsInsteadOfBeingCut)
+{
+    addLanguage(QStringLiteral("Lungo"), QString(60, QLatin1Char('x')));
+    choose(QStringLiteral("Lungo"), true, false);
+    click("cmdOK");
+    window.show();
+
+    for (const char *name : {"ckbSimili", "ckbFrasario", "cmdUpdate", "cmdOK", "cmdAnnulla"}) {
+        auto *widget = control<QWidget>(name);
+        EXPECT_GE(widget->width(), widget->sizeHint().width()) << name;
+        EXPECT_LE(widget->geometry().right(), window.width()) << name;
+    }
 }
 
 TEST_F(OptionsWindowTest, FailedSwitchKeepsEverythingAndSaysSo)
@@ -140,31 +163,24 @@ TEST_F(OptionsWindowTest, AnnullaStoresNothingAndReturningToTheWindowForgetsTheC
     EXPECT_EQ(control<QComboBox>("cmbLingua")->currentText(), QStringLiteral("Italiano"));
 }
 
-TEST_F(OptionsWindowTest, UpdateCheckTellsUpToDateOrStaysSilentOnFailure)
+TEST_F(OptionsWindowTest, UpdateCheckSaysUpToDateIsSilentOnFailureOrOpensTheUpdateWindow)
 {
     server.answer("3.1\r\n");
     click("cmdUpdate");
     EXPECT_EQ(messages, QStringList{QStringLiteral("Italiano message 12")});
-
     server.answer("");
     click("cmdUpdate");
     EXPECT_EQ(messages.size(), 1) << "an empty download ends the check silently";
     EXPECT_EQ(window.updateWindow(), nullptr);
-    EXPECT_TRUE(window.isVisible());
-}
 
-TEST_F(OptionsWindowTest, UpdateWindowLinksToTheDownloadPageAndKeepsItsTextUntilClosed)
-{
     server.answer("3.2\r\n");
     click("cmdUpdate");
     QPointer<UpdateWindow> update = window.updateWindow();
     ASSERT_TRUE(update);
     EXPECT_TRUE(update->isVisible());
     EXPECT_EQ(updateAnnouncement(), QStringLiteral("Italiano message 11"));
-    auto *link = update->findChild<LinkLabel *>(QStringLiteral("lblURL"));
-    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
 
-    QTest::mouseClick(link, Qt::LeftButton);
+    QTest::mouseClick(update->findChild<LinkLabel *>(QStringLiteral("lblURL")), Qt::LeftButton);
     EXPECT_EQ(opened, QList<QUrl>{QUrl(server.address() + QStringLiteral("/Ravaruz/Parlora/download.htm"))});
     EXPECT_FALSE(update->isVisible());
     EXPECT_TRUE(window.isVisible());

@@ -1,88 +1,62 @@
 #include "parlorarun.h"
 
-#include <QAction>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <functional>
 
 namespace parlora::testing {
 namespace {
 
-class Panels : public ::testing::Test {
+class Panels : public WindowTest {
 protected:
     bool shown(const char *panelName)
     {
-        const QRect visible = run.window().centralWidget()->rect();
         auto *panel = run.find<QWidget>(panelName);
-        return panel->isVisible() && visible.contains(panel->geometry());
+        return panel->isVisible() && run.window().centralWidget()->rect().contains(panel->geometry());
     }
-
-    TestFolder folder;
-    ParloraRun run{folder.path()};
+    QString picture(const char *buttonName) { return run.find<QPushButton>(buttonName)->property("picture").toString(); }
 };
 
-TEST_F(Panels, PersonalPanelStartersAgreeWithEachOther)
+TEST_F(Panels, MenuToolbarAndButtonOpenAndCloseEachPanelAloneOrTogether)
 {
-    const std::function<void()> starters[] = {
-        [this] { run.trigger("menuDizionarioPersonale"); },
-        [this] { run.find<QAction>("tbDizionario")->trigger(); },
-        [this] { run.click("cmdDiz"); },
+    const struct {
+        const char *panel, *menu, *tool, *button, *openPicture, *closedPicture;
+        bool (MainWindow::*open)() const;
+    } panels[] = {
+        {"frm1", "menuDizionarioPersonale", "tbDizionario", "cmdDiz", "picLeft", "picRight",
+         &MainWindow::personalPanelOpen},
+        {"frakeyb", "menuTastiera", "tbTastierino", "cmdTast", "picUp", "picDown", &MainWindow::keypadOpen},
     };
-    bool open = false;
-    for (const auto &start : starters) {
-        start();
-        open = !open;
-        EXPECT_EQ(run.window().personalPanelOpen(), open);
-        EXPECT_EQ(shown("frm1"), open);
-        EXPECT_EQ(run.action("menuDizionarioPersonale")->isChecked(), open);
-        EXPECT_EQ(run.find<QAction>("tbDizionario")->isChecked(), open);
-        EXPECT_EQ(run.find<QMenu>("menuDizionario")->menuAction()->isVisible(), open);
-        EXPECT_EQ(run.find<QPushButton>("cmdDiz")->property("picture").toString(),
-                  open ? QStringLiteral("picLeft") : QStringLiteral("picRight"));
-    }
-    // cmdDiz hands the focus back to the input field.
-    EXPECT_TRUE(run.field("txtParola")->hasFocus());
-}
-
-TEST_F(Panels, KeypadStartersAgreeAndSizesCombine)
-{
     const QSize closed = run.window().size();
-    const std::function<void()> starters[] = {
-        [this] { run.trigger("menuTastiera"); },
-        [this] { run.find<QAction>("tbTastierino")->trigger(); },
-        [this] { run.click("cmdTast"); },
-    };
-    bool open = false;
-    for (const auto &start : starters) {
-        start();
-        open = !open;
-        EXPECT_EQ(run.window().keypadOpen(), open);
-        EXPECT_EQ(shown("frakeyb"), open);
-        EXPECT_EQ(run.action("menuTastiera")->isChecked(), open);
-        EXPECT_EQ(run.find<QAction>("tbTastierino")->isChecked(), open);
-        EXPECT_EQ(run.find<QPushButton>("cmdTast")->property("picture").toString(),
-                  open ? QStringLiteral("picUp") : QStringLiteral("picDown"));
+    QSize openSize[2];
+    for (const auto &p : panels) {
+        SCOPED_TRACE(p.panel);
+        const std::function<void()> starters[] = {
+            [&] { run.trigger(p.menu); },
+            [&] { run.action(p.tool)->trigger(); },
+            [&] { run.click(p.button); },
+        };
+        bool open = false;
+        for (const auto &start : starters) {
+            start();
+            open = !open;
+            EXPECT_EQ((run.window().*p.open)(), open);
+            EXPECT_EQ(shown(p.panel), open);
+            EXPECT_EQ(run.action(p.menu)->isChecked(), open);
+            EXPECT_EQ(run.action(p.tool)->isChecked(), open);
+            EXPECT_EQ(picture(p.button), QString::fromLatin1(open ? p.openPicture : p.closedPicture));
+        }
+        // Each ends open; its button handed the focus back to the input field.
+        openSize[&p - panels] = run.window().size();
+        EXPECT_TRUE(run.field("txtParola")->hasFocus());
     }
-    // cmdTast right after start-up leaves the focus in the input field.
-    EXPECT_TRUE(run.field("txtParola")->hasFocus());
+    // The dictionary's menu exists only while its panel is open.
+    EXPECT_TRUE(run.find<QMenu>("menuDizionario")->menuAction()->isVisible());
+    run.trigger("menuDizionarioPersonale");
+    EXPECT_FALSE(run.find<QMenu>("menuDizionario")->menuAction()->isVisible());
 
-    // The two panels are independent: four window sizes.
-    run.trigger("menuTastiera");
-    EXPECT_EQ(run.window().size(), closed);
-    run.trigger("menuDizionarioPersonale");
-    const QSize wide = run.window().size();
-    run.trigger("menuTastiera");
-    const QSize both = run.window().size();
-    run.trigger("menuDizionarioPersonale");
-    const QSize tall = run.window().size();
+    // The panels are independent: the dictionary widens, the keypad lengthens.
+    const QSize wide = openSize[0], both = openSize[1], tall = run.window().size();
     EXPECT_GT(wide.width(), closed.width());
     EXPECT_EQ(wide.height(), closed.height());
     EXPECT_EQ(both, QSize(wide.width(), tall.height()));
@@ -96,8 +70,7 @@ TEST_F(Panels, ClearFieldsEmptiesThePanelFieldsOnlyWhileOpen)
 {
     run.field("txtParolaIta")->setText(QStringLiteral("kept"));
     run.field("txtParolaLin")->setText(QStringLiteral("too"));
-    run.typeInto("txtParola", QStringLiteral("cane"));
-    run.pressKey("txtParola", Qt::Key_Return);
+    run.translate(QStringLiteral("cane"));
     run.trigger("menuPulisci");
     EXPECT_TRUE(run.field("txtParola")->text().isEmpty());
     EXPECT_TRUE(run.lines("lstTraduzioni").isEmpty());
@@ -112,23 +85,25 @@ TEST_F(Panels, ClearFieldsEmptiesThePanelFieldsOnlyWhileOpen)
     EXPECT_TRUE(run.window().personalPanelOpen());
 }
 
+// The keypad's key with the given index.
+QPushButton *key(ParloraRun &run, int index)
+{
+    for (QPushButton *button : run.window().findChildren<QPushButton *>(QStringLiteral("cmdTastoEsp")))
+        if (button->property("index").toInt() == index)
+            return button;
+    ADD_FAILURE() << "no key " << index;
+    return nullptr;
+}
+
 TEST_F(Panels, KeypadTypesIntoTheLastTextField)
 {
     run.trigger("menuTastiera");
-    const QList<QPushButton *> keys = run.window().findChildren<QPushButton *>(QStringLiteral("cmdTastoEsp"));
-    ASSERT_EQ(keys.size(), 18);
-    const auto key = [&](int index) {
-        for (QPushButton *button : keys)
-            if (button->property("index").toInt() == index)
-                return button;
-        return static_cast<QPushButton *>(nullptr);
-    };
-    EXPECT_EQ(key(3)->text(), QStringLiteral("\u00e3"));
-    EXPECT_EQ(key(17)->text(), QStringLiteral("\u00f4"));
+    EXPECT_EQ(run.window().findChildren<QPushButton *>(QStringLiteral("cmdTastoEsp")).size(), 18);
+    EXPECT_EQ(key(run, 17)->text(), QStringLiteral("\u00f4"));
 
     // Right after start-up the input field is the last text field.
     run.typeInto("txtParola", QStringLiteral("c"));
-    QTest::mouseClick(key(3), Qt::LeftButton);
+    QTest::mouseClick(key(run, 3), Qt::LeftButton);
     EXPECT_EQ(run.field("txtParola")->text(), QStringLiteral("c\u00e3"));
     EXPECT_TRUE(run.field("txtParola")->hasFocus());
 
@@ -137,21 +112,16 @@ TEST_F(Panels, KeypadTypesIntoTheLastTextField)
     run.typeInto("txtParolaIta", QStringLiteral("ragazzo"));
     run.field("txtParolaIta")->setSelection(2, 3);
     run.focus("lstDicPer");
-    QTest::mouseClick(key(7), Qt::LeftButton);
+    QTest::mouseClick(key(run, 7), Qt::LeftButton);
     EXPECT_EQ(run.field("txtParolaIta")->text(), QStringLiteral("ra\u00e7zo"));
     EXPECT_TRUE(run.field("txtParolaIta")->hasFocus());
     EXPECT_EQ(run.field("txtParolaIta")->cursorPosition(), 3);
-}
 
-TEST(Keypad, BeforeAnyTextFieldTypesIntoTheTranslationField)
-{
-    TestFolder folder;
-    ParloraRun run(folder.path());
+    // Before any text field had the focus, a key types into the translation
+    // field of the personal dictionary.
     run.session.lastTextField = LastTextField::None;
-    run.trigger("menuTastiera");
-    const QList<QPushButton *> keys = run.window().findChildren<QPushButton *>(QStringLiteral("cmdTastoEsp"));
-    QTest::mouseClick(keys.first(), Qt::LeftButton);
-    EXPECT_EQ(run.field("txtParolaLin")->text(), QString(QChar(keys.first()->text().at(0))));
+    QTest::mouseClick(key(run, 3), Qt::LeftButton);
+    EXPECT_EQ(run.field("txtParolaLin")->text(), QStringLiteral("\u00e3"));
 }
 
 } // namespace

@@ -2,32 +2,19 @@
 
 #include "platform/textfile.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QStatusBar>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace parlora::testing {
 
 namespace {
 
-constexpr int FixedLineCount = 57;
-constexpr int MessageCount = 23;
-
 QStringList languageFile(const QString &code)
 {
     QStringList lines{QStringLiteral("# test language %1").arg(code)};
-    for (int line = 1; line <= FixedLineCount; ++line)
+    for (int line = 1; line <= 57; ++line)
         lines << QStringLiteral("%1 caption %2").arg(code).arg(line);
-    for (int index = 0; index < MessageCount; ++index)
+    for (int index = 0; index < 23; ++index)
         lines << messageText(code, index);
     return lines;
 }
@@ -42,27 +29,6 @@ QStringList records(const QList<QPair<QString, QString>> &pairs)
 }
 
 } // namespace
-
-void RecordingPrompts::warning(QWidget *, const QString &title, const QString &text)
-{
-    shown.append({Kind::Warning, title, text});
-}
-
-void RecordingPrompts::inform(QWidget *, const QString &title, const QString &text)
-{
-    shown.append({Kind::Inform, title, text});
-}
-
-bool RecordingPrompts::retryAfterFailure(QWidget *, const QString &title, const QString &text)
-{
-    shown.append({Kind::Retry, title, text});
-    return retryAnswer();
-}
-
-QString messageText(const QString &languageCode, int index)
-{
-    return QStringLiteral("%1 message %2").arg(languageCode).arg(index);
-}
 
 TestFolder::TestFolder()
 {
@@ -92,8 +58,7 @@ void TestFolder::writeLines(const QString &relative, const QStringList &lines) c
 void TestFolder::writeSettings(const QByteArray &bytes) const
 {
     QFile file(filePath(QStringLiteral("parlora.ini")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 QByteArray TestFolder::settingsBytes() const
@@ -122,29 +87,6 @@ ParloraRun::ParloraRun(const QString &folder) : session(folder, folder)
     QCoreApplication::processEvents();
 }
 
-ParloraRun::~ParloraRun() = default;
-
-QAction *ParloraRun::action(const char *name)
-{
-    QAction *found = find<QAction>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-QLineEdit *ParloraRun::field(const char *name)
-{
-    QLineEdit *found = find<QLineEdit>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-QListWidget *ParloraRun::list(const char *name)
-{
-    QListWidget *found = find<QListWidget>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
 QStringList ParloraRun::lines(const char *listName)
 {
     QStringList texts;
@@ -157,22 +99,13 @@ QStringList ParloraRun::lines(const char *listName)
 void ParloraRun::trigger(const char *actionName)
 {
     QAction *found = action(actionName);
-    ASSERT_NE(found, nullptr);
-    ASSERT_TRUE(found->isEnabled()) << actionName << " is disabled";
+    ASSERT_TRUE(found && found->isEnabled()) << actionName << " is missing or disabled";
     found->trigger();
-}
-
-void ParloraRun::click(const char *buttonName)
-{
-    auto *button = find<QAbstractButton>(buttonName);
-    ASSERT_NE(button, nullptr) << buttonName;
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 void ParloraRun::typeInto(const char *fieldName, const QString &text)
 {
     QLineEdit *target = field(fieldName);
-    ASSERT_NE(target, nullptr);
     focus(fieldName);
     target->selectAll();
     for (const QChar character : text) {
@@ -183,37 +116,6 @@ void ParloraRun::typeInto(const char *fieldName, const QString &text)
         else
             QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(character), Qt::NoModifier);
     }
-}
-
-void ParloraRun::pressKey(const char *widgetName, int key)
-{
-    auto *widget = find<QWidget>(widgetName);
-    ASSERT_NE(widget, nullptr) << widgetName;
-    QTest::keyClick(widget, Qt::Key(key));
-}
-
-void ParloraRun::focus(const char *widgetName)
-{
-    auto *widget = find<QWidget>(widgetName);
-    ASSERT_NE(widget, nullptr) << widgetName;
-    widget->setFocus(Qt::MouseFocusReason);
-    QCoreApplication::processEvents();
-}
-
-QString ParloraRun::statusText()
-{
-    return find<QStatusBar>("StatusBar1")->currentMessage();
-}
-
-QString ParloraRun::clipboard() const
-{
-    return QGuiApplication::clipboard()->text();
-}
-
-void ParloraRun::close()
-{
-    window().close();
-    QCoreApplication::processEvents();
 }
 
 } // namespace parlora::testing

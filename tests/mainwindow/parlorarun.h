@@ -4,18 +4,20 @@
 #include "mainwindow/parlorasession.h"
 #include "mainwindow/userprompts.h"
 
-#include <QByteArray>
-#include <QList>
-#include <QString>
-#include <QStringList>
+#include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
-
-class QAction;
-class QLineEdit;
-class QListWidget;
 
 namespace parlora::testing {
 
@@ -30,9 +32,19 @@ public:
         QString text;
     };
 
-    void warning(QWidget *, const QString &title, const QString &text) override;
-    void inform(QWidget *, const QString &title, const QString &text) override;
-    bool retryAfterFailure(QWidget *, const QString &title, const QString &text) override;
+    void warning(QWidget *, const QString &title, const QString &text) override
+    {
+        shown.append({Kind::Warning, title, text});
+    }
+    void inform(QWidget *, const QString &title, const QString &text) override
+    {
+        shown.append({Kind::Inform, title, text});
+    }
+    bool retryAfterFailure(QWidget *, const QString &title, const QString &text) override
+    {
+        shown.append({Kind::Retry, title, text});
+        return retryAnswer();
+    }
 
     QList<Prompt> shown;
     // Asked on every failed save; the default gives up at once.
@@ -58,38 +70,76 @@ private:
 };
 
 // The text every message line of a test language file holds.
-QString messageText(const QString &languageCode, int index);
+inline QString messageText(const QString &languageCode, int index)
+{
+    return QStringLiteral("%1 message %2").arg(languageCode).arg(index);
+}
 
 // One run of the program on a folder: the session and its windows, shown,
 // with the data loaded.
 class ParloraRun {
 public:
     explicit ParloraRun(const QString &folder);
-    ~ParloraRun();
 
     MainWindow &window() { return windows->mainWindow(); }
-    template <typename T> T *find(const char *name) { return window().findChild<T *>(QLatin1String(name)); }
-    QAction *action(const char *name);
-    QLineEdit *field(const char *name);
-    QListWidget *list(const char *name);
+    template <typename T> T *find(const char *name)
+    {
+        T *found = window().findChild<T *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QAction *action(const char *name) { return find<QAction>(name); }
+    QLineEdit *field(const char *name) { return find<QLineEdit>(name); }
+    QListWidget *list(const char *name) { return find<QListWidget>(name); }
     QStringList lines(const char *listName);
 
     void trigger(const char *actionName);
-    void click(const char *buttonName);
+    void click(const char *buttonName) { QTest::mouseClick(find<QAbstractButton>(buttonName), Qt::LeftButton); }
+    void pressKey(const char *widgetName, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(find<QWidget>(widgetName), Qt::Key(key), modifiers);
+    }
     // Gives the field the focus as a click would, replaces its text by typing.
     void typeInto(const char *fieldName, const QString &text);
-    void pressKey(const char *widgetName, int key);
-    void focus(const char *widgetName);
-    QString statusText();
-    QString clipboard() const;
+    // Types the text into the input field and presses Enter.
+    void translate(const QString &text)
+    {
+        typeInto("txtParola", text);
+        pressKey("txtParola", Qt::Key_Return);
+    }
+    void focus(const char *widgetName)
+    {
+        find<QWidget>(widgetName)->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+    }
+    // Fills the personal dictionary's two fields and inserts the pair.
+    void insertPersonal(const QString &word, const QString &translation)
+    {
+        field("txtParolaIta")->setText(word);
+        field("txtParolaLin")->setText(translation);
+        trigger("menuInserisci");
+    }
+    QString statusText() { return find<QStatusBar>("StatusBar1")->currentMessage(); }
+    static QString clipboard() { return QGuiApplication::clipboard()->text(); }
     // Ends the run as the close box does.
-    void close();
+    void close()
+    {
+        window().close();
+        QCoreApplication::processEvents();
+    }
 
     RecordingPrompts prompts;
     ParloraSession session;
     std::unique_ptr<ApplicationWindows> windows;
     QList<QUrl> opened;
     int exitCode = -1;
+};
+
+// The fixture of tests that drive one run on a fresh test folder.
+class WindowTest : public ::testing::Test {
+protected:
+    TestFolder folder;
+    ParloraRun run{folder.path()};
 };
 
 } // namespace parlora::testing
