@@ -30,6 +30,7 @@ TEST_F(Editing, CutAndPasteTakeTheWholeFieldCopyTheSelectedLineOfAList)
 
     run.translate(QStringLiteral("c\u00e3o"));
     run.focus("lstTraduzioni");
+    setClipboard(QStringLiteral("before"));
     run.trigger("menuCopia1");
     EXPECT_EQ(run.clipboard(), QString()) << "no line selected: an empty text";
     run.list("lstTraduzioni")->setCurrentRow(0);

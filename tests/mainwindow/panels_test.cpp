@@ -14,7 +14,7 @@ protected:
         auto *panel = run.find<QWidget>(panelName);
         return panel->isVisible() && run.window().centralWidget()->rect().contains(panel->geometry());
     }
-    QString picture(const char *buttonName) { return run.find<QPushButton>(buttonName)->property("picture").toString(); }
+    QString picture(const char *button) { return run.find<QPushButton>(button)->property("picture").toString(); }
 };
 
 TEST_F(Panels, MenuToolbarAndButtonOpenAndCloseEachPanelAloneOrTogether)
@@ -99,7 +99,6 @@ TEST_F(Panels, KeypadTypesIntoTheLastTextField)
 {
     run.trigger("menuTastiera");
     EXPECT_EQ(run.window().findChildren<QPushButton *>(QStringLiteral("cmdTastoEsp")).size(), 18);
-    EXPECT_EQ(key(run, 17)->text(), QStringLiteral("\u00f4"));
 
     // Right after start-up the input field is the last text field.
     run.typeInto("txtParola", QStringLiteral("c"));

@@ -32,19 +32,14 @@ public:
         QString text;
     };
 
-    void warning(QWidget *, const QString &title, const QString &text) override
-    {
-        shown.append({Kind::Warning, title, text});
-    }
-    void inform(QWidget *, const QString &title, const QString &text) override
-    {
-        shown.append({Kind::Inform, title, text});
-    }
+    void warning(QWidget *, const QString &title, const QString &text) override { add(Kind::Warning, title, text); }
+    void inform(QWidget *, const QString &title, const QString &text) override { add(Kind::Inform, title, text); }
     bool retryAfterFailure(QWidget *, const QString &title, const QString &text) override
     {
-        shown.append({Kind::Retry, title, text});
+        add(Kind::Retry, title, text);
         return retryAnswer();
     }
+    void add(Kind kind, const QString &title, const QString &text) { shown.append({kind, title, text}); }
 
     QList<Prompt> shown;
     // Asked on every failed save; the default gives up at once.
