@@ -11,10 +11,7 @@
 
 using namespace parlora;
 
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
@@ -30,8 +27,7 @@ struct RecordingSink : ProgressSink {
     QHash<QString, QString> shown;
     void change(const QString &what, const QString &value)
     {
-        auto it = shown.constFind(what);
-        if (it != shown.cend() && it.value() == value)
+        if (shown.contains(what) && shown.value(what) == value)
             return;
         shown.insert(what, value);
         events.append(what + ':' + value);
@@ -52,135 +48,104 @@ Settings options(bool similar, bool phrases, bool direction = true)
     return settings;
 }
 
-void expectSameResult(const TranslationResult &fast, const TranslationResult &plain, const QString &what)
+// Both lists in adding order, each line marked with its list.
+QStringList addedLines(const TranslationResult &result)
 {
-    SCOPED_TRACE(what.toStdString());
+    QStringList lines;
+    for (const AddedLine &line : result.addedLines)
+        lines << QString::number(int(line.list)) + line.text;
+    return lines;
+}
+
+// Runs the fast and the plain translation and insists that everything shown,
+// progress reports included, is the same.
+void expectSameAsPlain(const Translator &translator, const DictionaryData &data, const PersonalDictionary &personal,
+                       const QString &typed, bool direction, const Settings &settings)
+{
+    SCOPED_TRACE(QStringLiteral("[%1] direction %2").arg(typed).arg(direction).toStdString());
+    RecordingSink fastProgress, plainProgress;
+    const TranslationResult fast = translator.Translate(typed, direction, settings, Messages, fastProgress);
+    const TranslationResult plain =
+        reference::Translate(data, personal, typed, direction, settings, Messages, plainProgress);
     EXPECT_EQ(fast.ran, plain.ran);
     EXPECT_EQ(fast.translations, plain.translations);
     EXPECT_EQ(fast.similarWords, plain.similarWords);
     EXPECT_EQ(fast.resultText, plain.resultText);
     EXPECT_EQ(fast.ExactFound, plain.ExactFound);
     EXPECT_EQ(fast.SimilarFound, plain.SimilarFound);
-    ASSERT_EQ(fast.addedLines.size(), plain.addedLines.size());
-    for (qsizetype i = 0; i < fast.addedLines.size(); ++i) {
-        EXPECT_EQ(fast.addedLines.at(i).list, plain.addedLines.at(i).list);
-        EXPECT_EQ(fast.addedLines.at(i).text, plain.addedLines.at(i).text);
-    }
+    EXPECT_EQ(addedLines(fast), addedLines(plain));
+    EXPECT_EQ(fastProgress.events, plainProgress.events);
 }
 
-// The fast translation must give exactly what the plain one gives, for all
-// four combinations of the options, both directions and many shapes of
-// query, progress reports included.
+// All four combinations of the options, both directions and many shapes of
+// query; then the personal dictionary changes between translations, and the
+// results must follow at once.
 TEST(Translate, AgreesWithPlainTranslationOnGeneratedData)
 {
-    generated::Sizes sizes;
-    sizes.mainRecords = 1200;
-    sizes.personalEntries = 300;
-    sizes.phrases = 400;
-    sizes.vocabulary = 500;
     for (quint32 seed : {1u, 2u}) {
-        const generated::Data data = generated::MakeData(seed, sizes);
+        const generated::Data data = generated::MakeData(
+            seed, {.mainRecords = 1200, .personalEntries = 300, .phrases = 400, .vocabulary = 500});
         PersonalDictionary personal;
         generated::FillPersonalDictionary(personal, data);
         const Translator translator(data.dictionary, personal);
+        const auto check = [&](const QString &typed, bool direction, const Settings &settings) {
+            expectSameAsPlain(translator, data.dictionary, personal, typed, direction, settings);
+            return !testing::Test::HasFailure();
+        };
         const QList<generated::Query> queries = generated::MakeQueries(data, seed * 31, 1000);
         for (qsizetype i = 0; i < queries.size(); ++i) {
             const generated::Query &query = queries.at(i);
-            const Settings settings = options(i % 2 == 0, i % 4 < 2, query.direction);
-            RecordingSink fastProgress;
-            RecordingSink plainProgress;
-            const TranslationResult fast =
-                translator.Translate(query.text, query.direction, settings, Messages, fastProgress);
-            const TranslationResult plain = reference::Translate(data.dictionary, personal, query.text,
-                                                                 query.direction, settings, Messages, plainProgress);
-            expectSameResult(fast, plain, QStringLiteral("seed %1 query %2: [%3]").arg(seed).arg(i).arg(query.text));
-            EXPECT_EQ(fastProgress.events, plainProgress.events);
-            if (testing::Test::HasFailure())
+            if (!check(query.text, query.direction, options(i % 2 == 0, i % 4 < 2, query.direction)))
                 return;
         }
+
+        QString word = "gattino";
+        QString translation = "gatinho";
+        ASSERT_TRUE(personal.InsertEntry(word, translation));
+        NullProgressSink progress;
+        EXPECT_TRUE(translator.Translate("gattino", true, options(true, true), Messages, progress).ExactFound);
+        check("gatinho", false, options(true, true, false));
+        check("gattini", true, options(true, true));
+        personal.DeleteEntry(personal.EntryCount() - 1);
+        check("gattino", true, options(true, true));
+        personal.Undo();
+        check("gattino", true, options(true, true));
     }
 }
 
-// The personal dictionary changes between translations; the results must
-// follow at once.
-TEST(Translate, FollowsChangesOfThePersonalDictionary)
+void setPhrasebook(DictionaryData &data, const PhraseRecord &phrase)
 {
-    generated::Sizes sizes;
-    sizes.mainRecords = 200;
-    sizes.personalEntries = 50;
-    sizes.phrases = 10;
-    sizes.vocabulary = 100;
-    const generated::Data data = generated::MakeData(3, sizes);
-    PersonalDictionary personal;
-    generated::FillPersonalDictionary(personal, data);
-    const Translator translator(data.dictionary, personal);
-    NullProgressSink progress;
-    const Settings settings = options(true, true);
-
-    auto check = [&](const QString &typed, bool direction) {
-        expectSameResult(translator.Translate(typed, direction, settings, Messages, progress),
-                         reference::Translate(data.dictionary, personal, typed, direction, settings, Messages,
-                                              progress),
-                         typed);
-    };
-    check("gattino", true);
-    QString word = "gattino";
-    QString translation = "gatinho";
-    ASSERT_TRUE(personal.InsertEntry(word, translation));
-    check("gattino", true);
-    check("gatinho", false);
-    check("gattini", true);
-    personal.DeleteEntry(0);
-    check("gattino", true);
-    personal.Undo();
-    check("gattino", true);
-    EXPECT_TRUE(translator.Translate("gattino", true, settings, Messages, progress).ExactFound);
+    data.phrasebook.Display = {phrase};
+    data.phrasebook.Search = {{PadPhrasePunctuation(phrase.Language1), PadPhrasePunctuation(phrase.Language2)}};
 }
 
 // A small hand-made dictionary for the documented outcomes of a run.
-struct SmallData {
-    DictionaryData data;
-    PersonalDictionary personal;
-
-    SmallData()
+class TranslateSmallData : public testing::Test {
+protected:
+    void SetUp() override
     {
-        MainDictionary &main = data.mainDictionary;
-        main.Language1Entries = QStringList{"casa", "la casa grande", "cane", "casa"};
-        main.Language2Entries = QStringList{"casa", "a casa grande", QString::fromUtf8("cão"), "lar"};
-        const PhraseRecord phrase{"Ho parlato con lui.", "Falei com ele."};
-        data.phrasebook.Display = {phrase};
-        data.phrasebook.Search = {{PadPhrasePunctuation(phrase.Language1), PadPhrasePunctuation(phrase.Language2)}};
+        data.mainDictionary.Language1Entries = QStringList{"casa", "la casa grande", "cane", "casa"};
+        data.mainDictionary.Language2Entries = QStringList{"casa", "a casa grande", "cão", "lar"};
+        setPhrasebook(data, {"Ho parlato con lui.", "Falei com ele."});
         data.language1Grammar.Rules = {{"*are", "*ato"}};
     }
+
+    DictionaryData data;
+    PersonalDictionary personal;
+    const Translator translator{data, personal};
+    NullProgressSink progress;
 };
 
-TEST(Translate, EmptyInputOnlyClearsTheLists)
+TEST_F(TranslateSmallData, DocumentedOutcomes)
 {
-    SmallData small;
-    const Translator translator(small.data, small.personal);
-    RecordingSink progress;
-    const TranslationResult result = translator.Translate("", true, options(true, true), Messages, progress);
-    EXPECT_FALSE(result.ran);
-    EXPECT_TRUE(result.translations.isEmpty());
-    EXPECT_TRUE(result.similarWords.isEmpty());
-    EXPECT_TRUE(progress.events.isEmpty()) << "status and result text keep their content";
-}
-
-TEST(Translate, DocumentedOutcomes)
-{
-    SmallData small;
-    const Translator translator(small.data, small.personal);
     // Preparing ahead must not change any result.
     translator.Prepare(true, options(true, true));
-    NullProgressSink progress;
-    struct {
-        const char *name;
-        const char *typed;
+    const struct {
+        const char *name, *typed;
         bool direction, similar, phrases;
-        QStringList translations;
-        QStringList similarWords;
+        QStringList translations, similarWords;
         QString resultText;
-    } const cases[] = {
+    } cases[] = {
         {"WholeMatchesInFileOrderWithoutDuplicates", "  CASA ", true, false, false,
          {"casa --> casa", "casa --> lar"}, {}, ""},
         {"WordMatchNeedsNoMessageLine", "grande", true, false, true, {}, {}, "la casa GRANDE\r\na casa grande\r\n\r\n"},
@@ -188,8 +153,7 @@ TEST(Translate, DocumentedOutcomes)
         {"OnlySimilarWords", "cani", true, true, false, {"only similar"}, {"cane"}, ""},
         {"PhrasebookDoesNotCountAsFound", "parlare", true, false, true, {"nothing found"}, {},
          "Ho PARLATO con lui.\r\nFalei com ele.\r\n\r\n"},
-        {"ReverseDirectionShowsLanguage1", QT_TRANSLATE_NOOP("", "cão"), false, false, false,
-         {QString::fromUtf8("cão --> cane")}, {}, ""},
+        {"ReverseDirectionShowsLanguage1", "cão", false, false, false, {"cão --> cane"}, {}, ""},
         {"SpacesOnlyFindNothingSimilar", "   ", true, true, false, {"nothing found"}, {}, ""},
     };
     for (const auto &c : cases) {
@@ -203,36 +167,31 @@ TEST(Translate, DocumentedOutcomes)
     }
 }
 
-TEST(Translate, FollowsReloadedDictionaryFiles)
+TEST_F(TranslateSmallData, FollowsReloadedDictionaryFiles)
 {
-    SmallData small;
-    const Translator translator(small.data, small.personal);
-    NullProgressSink progress;
     EXPECT_EQ(translator.Translate("cane", true, options(true, true), Messages, progress).translations,
-              QStringList{QString::fromUtf8("cane --> cão")});
-
-    small.data.mainDictionary.Language1Entries = QStringList{"cane"};
-    small.data.mainDictionary.Language2Entries = QStringList{"cachorro"};
-    const PhraseRecord phrase{"Un cane.", "Um cachorro."};
-    small.data.phrasebook.Display = {phrase};
-    small.data.phrasebook.Search = {{PadPhrasePunctuation(phrase.Language1), PadPhrasePunctuation(phrase.Language2)}};
-    small.data.language1Grammar.Rules = {{"*", "*"}};
+              QStringList{"cane --> cão"});
+    data.mainDictionary.Language1Entries = QStringList{"cane"};
+    data.mainDictionary.Language2Entries = QStringList{"cachorro"};
+    setPhrasebook(data, {"Un cane.", "Um cachorro."});
+    data.language1Grammar.Rules = {{"*", "*"}};
     const TranslationResult result = translator.Translate("cane", true, options(true, true), Messages, progress);
     EXPECT_EQ(result.translations, QStringList{"cane --> cachorro"});
     EXPECT_EQ(result.resultText, "Un CANE.\r\nUm cachorro.\r\n\r\n");
 }
 
-TEST(Translate, ReportsPhasesInOrder)
+TEST_F(TranslateSmallData, ReportsPhasesInOrderButNothingForEmptyInput)
 {
-    SmallData small;
-    const Translator translator(small.data, small.personal);
-    RecordingSink progress;
-    translator.Translate("cani", true, options(true, true), Messages, progress);
-    const QStringList expected{"status:",       "max:4",          "visible:yes",    "status:searching",
-                               "repaint:0",     "max:1",          "status:phrasebook", "repaint:1",
-                               "value:1",       "status:",        "value:0",        "repaint:2",
-                               "status:similar search", "repaint:0", "max:4",       "status:similar found"};
-    EXPECT_EQ(progress.events, expected);
+    RecordingSink recorder;
+    // Empty input only clears the lists: status and result text keep their content.
+    EXPECT_FALSE(translator.Translate("", true, options(true, true), Messages, recorder).ran);
+    EXPECT_TRUE(recorder.events.isEmpty());
+    translator.Translate("cani", true, options(true, true), Messages, recorder);
+    const QStringList expected{"status:",           "max:4",     "visible:yes", "status:searching",
+                               "repaint:0",         "max:1",     "status:phrasebook", "repaint:1",
+                               "value:1",           "status:",   "value:0",     "repaint:2",
+                               "status:similar search", "repaint:0", "max:4",   "status:similar found"};
+    EXPECT_EQ(recorder.events, expected);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "words/textrules.h"
 
+#include "qstringprinter.h"
+
 #include <gtest/gtest.h>
 
 using namespace parlora;
@@ -9,66 +11,44 @@ using namespace parlora::words;
 
 namespace {
 
-QString u(const char *utf8)
+// One record against a typed query: what each list shows, and what the
+// similar-word search will later find already reported.
+TEST(ExactLookup, OneRecord)
 {
-    return QString::fromUtf8(utf8);
-}
-
-SearchState lookUp(const QString &entry, const QString &typed, const QString &target, bool wordMatches = true)
-{
-    SearchState state;
-    FindExactMatch(state, entry, PrepareQuery(typed), target, wordMatches);
-    return state;
-}
-
-TEST(ExactLookup, WholeEntryMatchShowsStoredTexts)
-{
-    const SearchState state = lookUp(u("Perché"), "perche'", "Porque");
-    EXPECT_EQ(state.translations, QStringList{u("Perché --> Porque")});
-    EXPECT_TRUE(state.ExactFound);
-    EXPECT_EQ(state.FoundText, u("Perché"));
-    EXPECT_TRUE(state.resultText.isEmpty());
-}
-
-TEST(ExactLookup, WordMatchAddsHighlightedBlockOnlyWhenEnabled)
-{
-    SearchState state = lookUp("la casa (grande)", "casa", "a casa");
-    EXPECT_TRUE(state.translations.isEmpty());
-    EXPECT_EQ(state.resultText, "la CASA (grande)\r\na casa\r\n\r\n");
-    EXPECT_TRUE(state.ExactFound);
-
-    state = lookUp("la casa (grande)", "casa", "a casa", false);
-    EXPECT_FALSE(state.ExactFound);
-    EXPECT_TRUE(state.resultText.isEmpty());
-}
-
-TEST(ExactLookup, HighlightNeedsTheQueryInStoredCase)
-{
-    EXPECT_EQ(lookUp("Casa grande", "casa", "casarão").resultText, u("Casa grande\r\ncasarão\r\n\r\n"));
-}
-
-TEST(ExactLookup, RepeatedWordGivesOneBlockPerOccurrenceAndRecordsOrder)
-{
-    const SearchState state = lookUp("passo passo", "passo", "passo a passo");
-    EXPECT_EQ(state.resultText, "PASSO PASSO\r\npasso a passo\r\n\r\nPASSO PASSO\r\npasso a passo\r\n\r\n");
-    EXPECT_EQ(state.FoundText, "PASSO PASSOPASSO PASSO");
-
-    // The last word records the text before its own highlighting.
-    EXPECT_EQ(lookUp("va bene", "bene", "ok").FoundText, "va bene");
-    EXPECT_EQ(lookUp("bene, bene", "bene", "ok").FoundText, "BENE, BENEBENE, BENE");
-}
-
-TEST(ExactLookup, QueryOfSeveralWordsMatchesOnlyWholeEntries)
-{
-    EXPECT_FALSE(lookUp("come stai oggi", "come stai", "x").ExactFound);
-    EXPECT_TRUE(lookUp("Come stai", "come stai", "x").ExactFound);
-}
-
-TEST(ExactLookup, EmptyQueryMatchesEmptyEntriesAndEmptyWords)
-{
-    EXPECT_EQ(lookUp("", " ", "vuoto").translations, QStringList{" --> vuoto"});
-    // "fine." has an empty last word, so the spaces-only query finds it.
-    EXPECT_EQ(lookUp("fine.", " ", "fim").resultText, "fine.\r\nfim\r\n\r\n");
+    const struct {
+        const char *name, *entry, *typed, *target;
+        bool wordMatches;
+        QStringList translations;
+        const char *resultText, *foundText;
+        bool found;
+    } cases[] = {
+        {"WholeEntryShowsStoredTexts", "Perché", "perche'", "Porque", true, {"Perché --> Porque"}, "", "Perché", true},
+        {"WordMatchHighlightsTheWord", "la casa (grande)", "casa", "a casa", true, {},
+         "la CASA (grande)\r\na casa\r\n\r\n", "la CASA (grande)", true},
+        {"WordMatchesSwitchedOff", "la casa (grande)", "casa", "a casa", false, {}, "", "", false},
+        {"HighlightNeedsTheQueryInStoredCase", "Casa grande", "casa", "casarão", true, {},
+         "Casa grande\r\ncasarão\r\n\r\n", "Casa grande", true},
+        // Every matching word gives a block; a word before the last records the
+        // highlighted text, the last word the text before its own highlighting.
+        {"RepeatedWordGivesOneBlockEach", "passo passo", "passo", "passo a passo", true, {},
+         "PASSO PASSO\r\npasso a passo\r\n\r\nPASSO PASSO\r\npasso a passo\r\n\r\n", "PASSO PASSOPASSO PASSO", true},
+        {"LastWordRecordsTextBeforeHighlight", "va bene", "bene", "ok", true, {}, "va BENE\r\nok\r\n\r\n", "va bene",
+         true},
+        {"SeveralWordsMatchOnlyWholeEntries", "come stai oggi", "come stai", "x", true, {}, "", "", false},
+        {"SpacesOnlyFindEmptyEntry", "", " ", "vuoto", true, {" --> vuoto"}, "", "", true},
+        // "fine." has an empty last word.
+        {"SpacesOnlyFindEmptyLastWord", "fine.", " ", "fim", true, {}, "fine.\r\nfim\r\n\r\n", "fine.", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        SearchState state;
+        FindExactMatch(state, QString::fromUtf8(c.entry), PrepareQuery(QString::fromUtf8(c.typed)),
+                       QString::fromUtf8(c.target), c.wordMatches);
+        EXPECT_EQ(state.translations, c.translations);
+        EXPECT_EQ(state.resultText, QString::fromUtf8(c.resultText));
+        EXPECT_EQ(state.FoundText, QString::fromUtf8(c.foundText));
+        EXPECT_EQ(state.ExactFound, c.found);
+    }
 }
 
 TEST(ExactLookup, DuplicateLinesAreTestedAgainstTheTranslationsList)
@@ -78,7 +58,6 @@ TEST(ExactLookup, DuplicateLinesAreTestedAgainstTheTranslationsList)
     FindExactMatch(state, "casa", "casa", "casa", false);
     FindExactMatch(state, "casa", "casa", "lar", false);
     EXPECT_EQ(state.translations, (QStringList{"casa --> casa", "casa --> lar"}));
-    EXPECT_EQ(state.addedLines.size(), 2);
 
     // A similar word equal to a translation line is not added to the other list.
     AddListItem(state, ResultList::SimilarWords, "casa --> lar");

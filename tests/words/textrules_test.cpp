@@ -1,73 +1,58 @@
 #include "words/textrules.h"
 
+#include "qstringprinter.h"
+
 #include <gtest/gtest.h>
 
 using namespace parlora::words;
 
 namespace {
 
-QString u(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 // Entry text -> words after lower-casing, folding and stripping, the way
 // every entry is compared with the query.
-struct WordsCase {
-    const char *name;
-    const char *entry;
-    QStringList words;
-};
-
-class EntryWords : public testing::TestWithParam<WordsCase> {};
-
-TEST_P(EntryWords, SplitsLikeTheSearchesDo)
+TEST(TextRules, EntriesSplitIntoWordsLikeTheSearchesDo)
 {
-    EXPECT_EQ(SplitWords(StripPunctuation(ComparisonForm(u(GetParam().entry)))), GetParam().words);
+    const struct {
+        const char *name, *entry;
+        QStringList words;
+    } cases[] = {
+        {"QuestionMarkLeavesEmptyLastWord", "Perché?", {"perche'", ""}},
+        {"ParenthesesGiveEmptyWords", "(di) casa", {"", "di", "", "casa"}},
+        {"EllipsisGivesTwoEmptyWords", "a...b", {"a", "", "", "b"}},
+        {"CapitalAccentFoldsAfterLowering", "È", {"e'"}},
+        {"PortugueseLettersStay", "Não, coração", {"não", "", "coração"}},
+        {"ApostropheHyphenDigitsStay", "l'acqua-2", {"l'acqua-2"}},
+        {"EmptyEntryIsOneEmptyWord", "", {""}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(SplitWords(StripPunctuation(ComparisonForm(QString::fromUtf8(c.entry)))), c.words);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TextRules, EntryWords,
-    testing::Values(
-        WordsCase{"QuestionMarkLeavesEmptyLastWord", "Perché?", {"perche'", ""}},
-        WordsCase{"ParenthesesGiveEmptyWords", "(di) casa", {"", "di", "", "casa"}},
-        WordsCase{"EllipsisGivesTwoEmptyWords", "a...b", {"a", "", "", "b"}},
-        WordsCase{"CapitalAccentFoldsAfterLowering", "È", {"e'"}},
-        WordsCase{"PortugueseLettersStay", "Não, coração", {u("não"), "", u("coração")}},
-        WordsCase{"ApostropheHyphenDigitsStay", "l'acqua-2", {"l'acqua-2"}},
-        WordsCase{"EmptyEntryIsOneEmptyWord", "", {""}}),
-    [](const testing::TestParamInfo<WordsCase> &info) { return info.param.name; });
-
-TEST(TextRules, FoldingCoversExactlyTheTenSmallVowels)
+// Each rule changes what it names and nothing else.
+TEST(TextRules, FoldStripAndPrepareChangeOnlyWhatTheyName)
 {
-    EXPECT_EQ(FoldAccents(u("àáòóèéìíùú")), "a'a'o'o'e'e'i'i'u'u'");
-    EXPECT_EQ(FoldAccents(u("ÀÈâãõçê")), u("ÀÈâãõçê"));
-    // Folding never doubles an apostrophe already typed.
-    EXPECT_EQ(FoldAccents("perche'"), "perche'");
-    EXPECT_EQ(FoldAccents(u("perché")), FoldAccents("perche'"));
-}
-
-TEST(TextRules, StripReplacesEachMarkByOneSpaceAndNothingElse)
-{
-    EXPECT_EQ(StripPunctuation(",!?.;:()"), "        ");
-    EXPECT_EQ(StripPunctuation("\"a-b\" [c] {d}"), "\"a-b\" [c] {d}");
-    EXPECT_EQ(StripPunctuation("  x  "), "  x  ");
-}
-
-TEST(TextRules, QueryPreparationTrimsOnlySpaces)
-{
-    EXPECT_EQ(PrepareQuery("  Casa  "), "casa");
-    EXPECT_EQ(PrepareQuery("    "), "");
-    EXPECT_EQ(PrepareQuery(u("\tÈ Lei\n ")), u("\tè lei\n"));
-    // The query is lower-cased but neither folded nor stripped.
-    EXPECT_EQ(PrepareQuery(u("PERCHÉ?")), u("perché?"));
-}
-
-TEST(TextRules, HighlightReplacesEveryOccurrenceCaseSensitively)
-{
-    EXPECT_EQ(Highlight("la casa e le casalinghe", "casa"), "la CASA e le CASAlinghe");
-    EXPECT_EQ(Highlight("Casa grande", "casa"), "Casa grande");
-    EXPECT_EQ(Highlight("abc", ""), "abc");
+    using Rule = QString (*)(const QString &);
+    const struct {
+        const char *name;
+        Rule rule;
+        const char *text, *expected;
+    } cases[] = {
+        {"FoldTheTenSmallVowels", FoldAccents, "àáòóèéìíùú", "a'a'o'o'e'e'i'i'u'u'"},
+        {"FoldNoCapitalsNorOtherAccents", FoldAccents, "ÀÈâãõçê", "ÀÈâãõçê"},
+        {"FoldKeepsATypedApostrophe", FoldAccents, "perche'", "perche'"},
+        {"StripEachMarkToOneSpace", StripPunctuation, ",!?.;:()", "        "},
+        {"StripKeepsSpacesQuotesBrackets", StripPunctuation, " \"a-b\" [c] {d} ", " \"a-b\" [c] {d} "},
+        {"PrepareTrimsSpaces", PrepareQuery, "  Casa  ", "casa"},
+        {"PrepareSpacesOnlyIsEmpty", PrepareQuery, "    ", ""},
+        {"PrepareKeepsTabsAndLineBreaks", PrepareQuery, "\tÈ Lei\n ", "\tè lei\n"},
+        {"PrepareNeitherFoldsNorStrips", PrepareQuery, "PERCHÉ?", "perché?"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.rule(QString::fromUtf8(c.text)), QString::fromUtf8(c.expected));
+    }
 }
 
 } // namespace
