@@ -9,7 +9,8 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 build_dir=${PARLORA_BUILD_DIR:-build}
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev zlib1g-dev xvfb xauth)
+# fonts-liberation2: the narrow sans-serif face the windows were laid out for.
+packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev zlib1g-dev xvfb xauth fonts-liberation2)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace parlora::controlstyle {
 
 namespace {
@@ -34,6 +36,16 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
         palette.setColor(QPalette::WindowText, LanguageBlue);
         label->setPalette(palette);
     }
+    return label;
+}
+
+QLabel *makeHeadingLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                         int leftmostX)
+{
+    QRect reach = geometry;
+    reach.setLeft(std::min(leftmostX, geometry.left()));
+    QLabel *label = makeLabel(parent, name, text, reach);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     return label;
 }
 

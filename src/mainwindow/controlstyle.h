@@ -21,6 +21,11 @@ QRect twipsRect(int left, int top, int width, int height);
 void setBackground(QWidget *widget, const QColor &colour);
 // A label with its objectName; language names are shown in blue.
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry, bool blue = false);
+// A heading that ends where its place ends but may reach left as far as
+// leftmostX, so that a longer caption from a language file (for example
+// "Palavra" where "Parola" stood) is not cut off before the language label.
+QLabel *makeHeadingLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                         int leftmostX);
 // The window's base font: a sans-serif face with Arial's metrics where there
 // is one, else the desktop's own.
 QFont windowFont(const QFont &desktopFont);

@@ -54,6 +54,8 @@ constexpr int ClosedClientHeight = ClosedClientHeightPixels;
 constexpr int OpenClientHeight = ClosedClientHeight + (OpenHeightTwips - ClosedHeightTwips) / TwipsPerPixel;
 
 constexpr int ToolbarHeightTwips = 360;
+// The input box's left edge: its heading may reach that far left.
+constexpr int InputLeftTwips = 225;
 constexpr int ToolbarIconPixels = 16;
 
 // A translation resets the translations list's scrollable width to this.
@@ -127,7 +129,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::createMainArea()
 {
-    makeLabel(m_client, "lblParola1", QStringLiteral("Parola "), twipsRect(495, 690, 510, 195));
+    makeHeadingLabel(m_client, "lblParola1", QStringLiteral("Parola "), twipsRect(495, 690, 510, 195), twips(InputLeftTwips));
     m_lblLingua1 = makeLabel(m_client, "lblLingua1", QStringLiteral("(Italiano)"), twipsRect(1065, 690, 855, 225), true);
     // Reaches up to the language label, for wider fonts.
     makeLabel(m_client, "lblParola2", QStringLiteral("Traduzione"), twipsRect(3105, 690, 930, 195));

@@ -7,6 +7,7 @@
 #include "mainwindow/controlstyle.h"
 #include "mainwindow/textfield.h"
 #include "mainwindow/userprompts.h"
+#include "platform/twips.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -17,6 +18,9 @@ namespace parlora {
 using namespace controlstyle;
 
 namespace {
+
+// Headings may reach left as far as the frame's inner margin.
+constexpr int PanelHeadingLeftmostTwips = 120;
 // Language names differ in length between fonts; their labels reach into
 // the free space on their right so that no name is cut.
 constexpr int LanguageLabelRoom = 1380;
@@ -28,7 +32,7 @@ PersonalPanel::PersonalPanel(PersonalDictionary &store, const InterfaceLanguage 
       m_prompts(prompts)
 {
     setObjectName(QStringLiteral("frm1"));
-    makeLabel(this, "lblParola3", QStringLiteral("Parole "), twipsRect(285, 315, 495, 195));
+    makeHeadingLabel(this, "lblParola3", QStringLiteral("Parole "), twipsRect(285, 315, 495, 195), twips(PanelHeadingLeftmostTwips));
     makeLabel(this, "lblLingua3", QStringLiteral("(Italiano)"), twipsRect(840, 300, LanguageLabelRoom, 195), true);
     makeLabel(this, "lblParola4", QStringLiteral("Traduzione "), twipsRect(255, 945, 825, 255));
     makeLabel(this, "lblLingua4", QStringLiteral("(Portugu\u00eas)"), twipsRect(1140, 945, LanguageLabelRoom, 195),
