@@ -1,5 +1,7 @@
 #include "dictionary/personaldictionary.h"
 
+#include "words/textrules.h"
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -8,22 +10,8 @@ namespace parlora {
 
 namespace {
 
-constexpr QChar Space = u' ';
 constexpr QChar CarriageReturn = u'\r';
 const QString EntrySeparator = QStringLiteral(" --> ");
-
-// Only U+0020 counts as padding: a tab or a no-break space typed on purpose
-// stays part of the word.
-QString trimmedSpaces(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == Space)
-        ++begin;
-    while (end > begin && text.at(end - 1) == Space)
-        --end;
-    return text.sliced(begin, end - begin);
-}
 
 // The first character of the text that the file could not hold faithfully:
 // one outside Windows-1252 (it would come back as something else), or a
@@ -70,7 +58,7 @@ SaveResult PersonalDictionary::LoadPersonalDictionary(const QString &filePath)
         if (file.atEnd())
             break; // a lone last line has no translation
         QString translation = file.readLine();
-        entries.emplace_back(trimmedSpaces(word), trimmedSpaces(translation));
+        entries.emplace_back(words::TrimSpaces(word), words::TrimSpaces(translation));
     }
     std::reverse(entries.begin(), entries.end());
     std::stable_sort(entries.begin(), entries.end(),
@@ -113,8 +101,8 @@ SaveResult PersonalDictionary::SavePersonalDictionary() const
 
 InsertResult PersonalDictionary::InsertEntry(QString &word, QString &translation)
 {
-    word = trimmedSpaces(word);
-    translation = trimmedSpaces(translation);
+    word = words::TrimSpaces(word);
+    translation = words::TrimSpaces(translation);
     for (const QString *text : {&word, &translation}) {
         const QString unstorable = firstUnstorableCharacter(*text);
         if (!unstorable.isEmpty())

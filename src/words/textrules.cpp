@@ -77,14 +77,18 @@ QString FoldAccents(const QString &text)
 
 QString PrepareQuery(const QString &typedText)
 {
-    const QString lowered = typedText.toLower();
+    return TrimSpaces(typedText.toLower());
+}
+
+QString TrimSpaces(QStringView text)
+{
     qsizetype first = 0;
-    qsizetype last = lowered.size();
-    while (first < last && lowered.at(first) == WordSeparator)
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == WordSeparator)
         ++first;
-    while (last > first && lowered.at(last - 1) == WordSeparator)
+    while (last > first && text.at(last - 1) == WordSeparator)
         --last;
-    return lowered.mid(first, last - first);
+    return text.sliced(first, last - first).toString();
 }
 
 QString ComparisonForm(const QString &text)

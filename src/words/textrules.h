@@ -23,6 +23,9 @@ QString FoldAccents(const QString &text);
 // The text of the input box as a search key: lower-cased, then trimmed of
 // U+0020 only (tabs and line breaks are part of the key).
 QString PrepareQuery(const QString &typedText);
+// Removes leading and trailing U+0020 only: a tab or a no-break space typed
+// on purpose stays part of the text.
+QString TrimSpaces(QStringView text);
 
 // The comparison form of an entry or of the query: lower-cased, then folded.
 QString ComparisonForm(const QString &text);
