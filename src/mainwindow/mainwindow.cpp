@@ -141,11 +141,7 @@ void MainWindow::createMainArea()
     m_cmdTraduz->setIconSize(m_cmdTraduz->size() - QSize(6, 6));
     connect(m_cmdTraduz, &QPushButton::clicked, this, &MainWindow::translateFromButton);
 
-    m_txtParola = new TextField(m_client);
-    m_txtParola->setObjectName(QStringLiteral("txtParola"));
-    m_txtParola->setGeometry(twipsRect(225, 1035, 2400, 360));
-    m_txtParola->setFont(fieldFont(font()));
-    setBackground(m_txtParola, LightRed);
+    m_txtParola = makeInputField(m_client, "txtParola", twipsRect(InputLeftTwips, 1035, 2400, 360));
 
     m_lstTraduzioni = new ResultListBox(m_client);
     m_lstTraduzioni->setObjectName(QStringLiteral("lstTraduzioni"));

@@ -38,17 +38,9 @@ PersonalPanel::PersonalPanel(PersonalDictionary &store, const InterfaceLanguage 
     makeLabel(this, "lblLingua4", QStringLiteral("(Portugu\u00eas)"), twipsRect(1140, 945, LanguageLabelRoom, 195),
               true);
 
-    m_txtParolaIta = new TextField(this);
-    m_txtParolaIta->setObjectName(QStringLiteral("txtParolaIta"));
-    m_txtParolaIta->setGeometry(twipsRect(255, 585, 3660, 315));
-    m_txtParolaIta->setFont(fieldFont(font()));
-    setBackground(m_txtParolaIta, LightRed);
+    m_txtParolaIta = makeInputField(this, "txtParolaIta", twipsRect(255, 585, 3660, 315));
 
-    m_txtParolaLin = new TextField(this);
-    m_txtParolaLin->setObjectName(QStringLiteral("txtParolaLin"));
-    m_txtParolaLin->setGeometry(twipsRect(240, 1215, 3660, 360));
-    m_txtParolaLin->setFont(fieldFont(font()));
-    setBackground(m_txtParolaLin, LightRed);
+    m_txtParolaLin = makeInputField(this, "txtParolaLin", twipsRect(240, 1215, 3660, 360));
 
     // A picture that works as a button; it never takes the focus away from
     // the field the user was typing in.

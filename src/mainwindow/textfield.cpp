@@ -1,5 +1,7 @@
 #include "mainwindow/textfield.h"
 
+#include "mainwindow/controlstyle.h"
+
 #include <QFocusEvent>
 
 namespace parlora {
@@ -37,6 +39,16 @@ void TextField::focusInEvent(QFocusEvent *event)
 {
     m_savedStart = -1;
     QLineEdit::focusInEvent(event);
+}
+
+TextField *makeInputField(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *field = new TextField(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setGeometry(geometry);
+    field->setFont(controlstyle::fieldFont(field->font()));
+    controlstyle::setBackground(field, controlstyle::LightRed);
+    return field;
 }
 
 } // namespace parlora

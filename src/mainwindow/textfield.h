@@ -25,4 +25,7 @@ private:
     int m_savedLength = 0;
 };
 
+// The program's input fields all look alike: bold field font on light red.
+TextField *makeInputField(QWidget *parent, const char *name, const QRect &geometry);
+
 } // namespace parlora
