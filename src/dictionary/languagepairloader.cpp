@@ -26,8 +26,6 @@ constexpr qint64 ProgressMaximumDivisor = 2;
 const QString OldestPersonalDictionary = QStringLiteral("../Parlora versione 1.1/portital.per");
 const QString DizionarioPersonalDictionary = QStringLiteral("dizionario/portugal.per");
 const QString RootPersonalDictionary = QStringLiteral("portital.per");
-// The migration always targets this name, whatever the pair calls its file.
-const QString MigratedPersonalDictionary = QStringLiteral("portital.per");
 
 int toProgressInt(qint64 value)
 {
@@ -49,10 +47,18 @@ bool readRecordPair(TextFileReader &file, QString &first, QString &second)
     return true;
 }
 
-void loadPhrasebook(const QString &path, Phrasebook &phrasebook)
+// A missing file reads as an empty one: the program works without phrases
+// or rules. One that is there but cannot be read is reported as well.
+TextFileReader openOptionalFile(const QString &path, QList<FileProblem> &problems)
 {
-    // A missing file reads as an empty one: the program works without phrases.
     TextFileReader file(path);
+    if (!file.isOpen() && FileExists(path))
+        problems.append({path, file.errorString()});
+    return file;
+}
+
+void loadPhrasebook(TextFileReader file, Phrasebook &phrasebook)
+{
     PhraseRecord record;
     while (phrasebook.Count() < MaxListEntries && readRecordPair(file, record.Language1, record.Language2)) {
         (void)file.readLine(); // separator
@@ -67,9 +73,8 @@ void loadPhrasebook(const QString &path, Phrasebook &phrasebook)
 // rule from whatever ReadMarkedLine returns there: an empty replacement, or the
 // file's last unmarked line. Such a rule can only match one odd query, and
 // grammar files are edited by hand, so it is kept rather than guessed away.
-void loadGrammar(const QString &path, GrammarList &grammar)
+void loadGrammar(TextFileReader file, GrammarList &grammar)
 {
-    TextFileReader file(path);
     while (!file.atEnd() && grammar.Count() < MaxListEntries) {
         GrammarRule rule;
         rule.Pattern = ReadMarkedLine(file);
@@ -81,9 +86,9 @@ void loadGrammar(const QString &path, GrammarList &grammar)
 // Moves personal dictionaries of older installations onto the current name.
 // A source is deleted only once its copy is in place, so a failed copy never
 // loses the user's words; it is simply tried again at the next start.
-void migrateOldPersonalDictionaries(const ApplicationFolder &folder, const QString &currentFolder)
+void migrateOldPersonalDictionaries(const ApplicationFolder &folder, const QString &currentFolder,
+                                    const QString &target)
 {
-    const QString target = folder.dataFile(MigratedPersonalDictionary);
     const QString sources[] = {
         // ".." is taken by name, as the path was meant, even where the
         // current folder is a link.
@@ -132,48 +137,66 @@ void FileEncodeAndDecode(const QString &inputFile, const QString &statusText, Ma
     progress.setStatusText(QString());
 }
 
-LoadOutcome LoadDictionaryFiles(const ApplicationFolder &folder, const LanguagePair &pair,
-                                const QString &loadingStatusText, DictionaryData &data, ProgressSink &progress)
+LoadResult LoadDictionaryFiles(const ApplicationFolder &folder, const LanguagePair &pair,
+                               const QString &loadingStatusText, DictionaryData &data, ProgressSink &progress)
 {
+    LoadResult result;
     const QString mainDictionaryPath = folder.dataFile(pair.MainDictionaryFile);
-    if (!FileExists(mainDictionaryPath))
-        return LoadOutcome::MainDictionaryMissing;
+    if (!FileExists(mainDictionaryPath)) {
+        result.outcome = LoadOutcome::MainDictionaryMissing;
+        result.mainDictionary = {mainDictionaryPath, QStringLiteral("the file does not exist")};
+        return result;
+    }
+    const FileBytes readable = readDataFile(mainDictionaryPath);
+    if (!readable.ok) {
+        result.outcome = LoadOutcome::MainDictionaryUnreadable;
+        result.mainDictionary = {mainDictionaryPath, readable.error};
+        return result;
+    }
     FileEncodeAndDecode(mainDictionaryPath, loadingStatusText, data.mainDictionary, progress);
 
     data.phrasebook = Phrasebook();
-    loadPhrasebook(folder.dataFile(pair.PhrasebookFile), data.phrasebook);
+    loadPhrasebook(openOptionalFile(folder.dataFile(pair.PhrasebookFile), result.unreadableFiles), data.phrasebook);
     data.language1Grammar = GrammarList();
-    loadGrammar(folder.dataFile(pair.Language1GrammarFile), data.language1Grammar);
+    loadGrammar(openOptionalFile(folder.dataFile(pair.Language1GrammarFile), result.unreadableFiles),
+                data.language1Grammar);
     data.language2Grammar = GrammarList();
-    loadGrammar(folder.dataFile(pair.Language2GrammarFile), data.language2Grammar);
-    return LoadOutcome::Loaded;
+    loadGrammar(openOptionalFile(folder.dataFile(pair.Language2GrammarFile), result.unreadableFiles),
+                data.language2Grammar);
+    return result;
 }
 
 LoadResult LoadLanguagePair(const ApplicationFolder &folder, const QString &currentFolder, const LanguagePair &pair,
-                            const QString &loadingStatusText, DictionaryData &data, PersonalDictionary &personal,
-                            ProgressSink &progress)
+                            const DataLocations &locations, const QString &loadingStatusText, DictionaryData &data,
+                            PersonalDictionary &personal, ProgressSink &progress)
 {
     progress.repaint(RepaintTarget::MainWindow);
     progress.setStatusText(QString());
 
-    if (LoadDictionaryFiles(folder, pair, loadingStatusText, data, progress) == LoadOutcome::MainDictionaryMissing)
-        return {LoadOutcome::MainDictionaryMissing, {}};
+    LoadResult result = LoadDictionaryFiles(folder, pair, loadingStatusText, data, progress);
+    if (result.outcome != LoadOutcome::Loaded)
+        return result;
 
-    LoadResult result;
-    const QString personalPath = folder.dataFile(pair.PersonalDictionaryFile);
+    const QString personalPath = locations.personalDictionaryFile;
     if (!FileExists(personalPath))
-        migrateOldPersonalDictionaries(folder, currentFolder);
-    if (!FileExists(personalPath)) {
-        const SaveResult created = writeTextLines(personalPath, {});
-        if (!created) {
-            result.personalDictionaryError =
-                QStringLiteral("The personal dictionary %1 could not be created: %2").arg(personalPath, created.error);
-            return result;
-        }
+        migrateOldPersonalDictionaries(folder, currentFolder, personalPath);
+    // An installed copy's own personal dictionary (read-only beside it) is
+    // where the user's words start.
+    if (!FileExists(personalPath) && FileExists(locations.seedPersonalDictionaryFile))
+        (void)copyFileReplacing(locations.seedPersonalDictionaryFile, personalPath);
+    if (QFileInfo::exists(personalPath)) {
+        const SaveResult loaded = personal.LoadPersonalDictionary(personalPath);
+        if (!loaded)
+            result.personalDictionary = FileProblem{personalPath, loaded.error};
+        return result;
     }
-    const SaveResult loaded = personal.LoadPersonalDictionary(personalPath);
-    if (!loaded)
-        result.personalDictionaryError = loaded.error;
+    // Nothing to lose: a new empty dictionary, written at once so that a
+    // folder that cannot take it is known from the start. The words of this
+    // session are saved as soon as it can be written.
+    personal.StartNew(personalPath);
+    const SaveResult created = personal.SavePersonalDictionary();
+    if (!created)
+        result.personalDictionary = FileProblem{personalPath, created.error};
     return result;
 }
 

@@ -5,6 +5,11 @@
 #include "dictionary/progresssink.h"
 #include "dictionary/wordlists.h"
 #include "platform/applicationfolder.h"
+#include "platform/datalocations.h"
+
+#include <QList>
+
+#include <optional>
 
 namespace parlora {
 
@@ -16,12 +21,26 @@ struct DictionaryData {
     GrammarList language2Grammar;
 };
 
-enum class LoadOutcome { Loaded, MainDictionaryMissing };
+// A missing main dictionary and one that is not a regular file (a FIFO, a
+// device, a folder) give the same answer; one that exists but cannot be
+// read is told apart, with the reason, and never taken for an empty one.
+enum class LoadOutcome { Loaded, MainDictionaryMissing, MainDictionaryUnreadable };
+
+// A file and why it could not be used.
+struct FileProblem {
+    QString file;
+    QString reason;
+};
 
 struct LoadResult {
     LoadOutcome outcome = LoadOutcome::Loaded;
-    // Set when the personal dictionary could not be read or created.
-    QString personalDictionaryError;
+    // The main dictionary's problem when the outcome is not Loaded.
+    FileProblem mainDictionary;
+    // A phrasebook or grammar file that exists but could not be read; it
+    // counts as empty for this run.
+    QList<FileProblem> unreadableFiles;
+    // The personal dictionary could not be read or created.
+    std::optional<FileProblem> personalDictionary;
 };
 
 // Rebuilds the main dictionary from a file, reporting statusText and the
@@ -31,18 +50,19 @@ void FileEncodeAndDecode(const QString &inputFile, const QString &statusText, Ma
 QString ReadMarkedLine(TextFileReader &file);
 
 // Reads the main dictionary, the phrasebook and both grammar lists, and
-// writes nothing: what the terminal tool needs. Stops at a missing main
-// dictionary.
-LoadOutcome LoadDictionaryFiles(const ApplicationFolder &folder, const LanguagePair &pair,
-                                const QString &loadingStatusText, DictionaryData &data, ProgressSink &progress);
+// writes nothing: what the terminal tool needs. Stops at a missing or
+// unreadable main dictionary.
+LoadResult LoadDictionaryFiles(const ApplicationFolder &folder, const LanguagePair &pair,
+                               const QString &loadingStatusText, DictionaryData &data, ProgressSink &progress);
 
 // Loads every file of the pair in order: main dictionary (stops when it is
-// missing), phrasebook, both grammar lists, migration of an old personal
-// dictionary, creation of an empty one, then the personal dictionary.
-// currentFolder stands for the process's current folder, where the oldest
-// installations left their personal dictionary.
+// missing or unreadable), phrasebook, both grammar lists, migration of an
+// old personal dictionary, creation of an empty one, then the personal
+// dictionary from where the user's files live. currentFolder stands for the
+// process's current folder, where the oldest installations left their
+// personal dictionary.
 LoadResult LoadLanguagePair(const ApplicationFolder &folder, const QString &currentFolder, const LanguagePair &pair,
-                            const QString &loadingStatusText, DictionaryData &data, PersonalDictionary &personal,
-                            ProgressSink &progress);
+                            const DataLocations &locations, const QString &loadingStatusText, DictionaryData &data,
+                            PersonalDictionary &personal, ProgressSink &progress);
 
 } // namespace parlora

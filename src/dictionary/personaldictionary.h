@@ -2,11 +2,14 @@
 
 #include "platform/textfile.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace parlora {
 
@@ -23,12 +26,40 @@ struct UndoStep {
 struct InsertResult {
     bool ok = true;
     QString error;
+    // The character that was refused, for a message in the user's language.
+    QString refusedCharacter;
     explicit operator bool() const { return ok; }
+};
+
+// What loading the file found, for the warnings the window gives.
+struct PersonalLoadReport {
+    qint64 bytes = 0;
+    qint32 pairs = 0;
+    // The file ended on a word without its translation line; it was kept as
+    // a pair with an empty translation.
+    bool unpairedLastLine = false;
+    // Bytes that gave no pair at all: a file of another kind, or damaged.
+    bool notUnderstood() const { return bytes > 0 && pairs == 0; }
+};
+
+// The state of the file as this store last read or wrote it, to notice that
+// another program changed it meanwhile.
+struct FileSignature {
+    bool exists = false;
+    qint64 size = 0;
+    QDateTime modified;
+    QByteArray digest;
 };
 
 // The user's own word pairs, always sorted by Words in binary order (a new
 // entry goes before entries with an equal word), with undo and redo of every
 // edit of the run.
+//
+// The file is never replaced blindly: a save first looks whether the file
+// changed on disk since it was loaded or last saved (another Parlora, a sync
+// tool) and merges the pairs found there; a file that shrinks to less than
+// half, or that held bytes this store could not read as pairs, is kept as
+// FILE.bak before it is replaced.
 class PersonalDictionary {
 public:
     // Undo history steps count with a 16-bit signed integer; past this, the
@@ -39,13 +70,31 @@ public:
     using UndoRedoListener = std::function<void(bool canUndo, bool canRedo)>;
     void setUndoRedoListener(UndoRedoListener listener);
 
-    // Replaces the entries with the file's pairs (a lone last line is
-    // dropped); history is kept and no step is recorded. Returns false with a
-    // reason when the file cannot be read.
+    // Told after every change of the entries (edits, undo, redo, a merge),
+    // so that they can be saved soon.
+    using ChangeListener = std::function<void()>;
+    void setChangeListener(ChangeListener listener);
+
+    // Replaces the entries with the file's pairs; history is kept and no
+    // step is recorded. CR, CR LF and LF all end a line here, and a last line
+    // without its translation becomes a pair with an empty translation.
+    // Returns false with the reason when the file cannot be read.
     SaveResult LoadPersonalDictionary(const QString &filePath);
-    // Writes every entry, word line then translation line, atomically.
-    SaveResult SavePersonalDictionary() const;
+    // An empty store for a file that does not exist yet; the first save
+    // creates it.
+    void StartNew(const QString &filePath);
+    const PersonalLoadReport &LastLoadReport() const { return m_loadReport; }
+    // Writes every entry, word line then translation line, atomically, after
+    // merging in the pairs another program saved meanwhile. Returns false
+    // with the reason when the file could not be written.
+    SaveResult SavePersonalDictionary();
     const QString &FileName() const { return m_fileName; }
+    // Whether the entries differ from what the file held at the last load
+    // or save.
+    bool isModified() const { return m_revision != m_savedRevision; }
+    // Changes with every change of the entries, also when a save merges in
+    // pairs from disk: whoever shows the entries compares it.
+    quint64 revision() const { return m_revision; }
 
     // Trims U+0020 from both texts (the caller's variables receive the
     // trimmed texts) and inserts in sorted position.
@@ -71,7 +120,15 @@ public:
 private:
     void RecordStep(bool isInsert, const QString &word, const QString &translation, qint32 index);
     void UpdateUndoRedoCommands() const;
+    using PairList = std::vector<std::pair<QString, QString>>;
+    void setEntries(PairList entries);
     void placeEntry(qint32 index, const QString &word, const QString &translation);
+    void removeEntry(qint32 index);
+    void changed();
+    qint32 stepEntryIndex(const UndoStep &step) const;
+    qint32 stepInsertIndex(const UndoStep &step) const;
+    bool mergeChangesOnDisk();
+    void remember(const QByteArray &bytes);
 
     QStringList m_words;
     QStringList m_translations;
@@ -80,6 +137,18 @@ private:
     int m_historyPosition = 0;
     bool m_recording = false;
     UndoRedoListener m_listener;
+    ChangeListener m_changeListener;
+
+    PersonalLoadReport m_loadReport;
+    // The file as last loaded or saved, and the pairs it held then.
+    FileSignature m_disk;
+    QStringList m_syncedWords;
+    QStringList m_syncedTranslations;
+    bool m_backUpBeforeNextSave = false;
+    // The file exists but could not be read: never written until it can.
+    bool m_unreadable = false;
+    quint64 m_revision = 0;
+    quint64 m_savedRevision = 0;
 };
 
 } // namespace parlora

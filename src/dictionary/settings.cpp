@@ -10,11 +10,6 @@ const QString Italian = QStringLiteral("Italiano");
 const QString Portuguese = QStringLiteral("Português");
 const QString English = QStringLiteral("English");
 
-QString settingsPath(const QString &applicationFolder)
-{
-    return applicationFolder + QLatin1Char('/') + SettingsFileName;
-}
-
 StartupSettings decodeSettingsByte(quint8 value)
 {
     StartupSettings state;
@@ -43,21 +38,29 @@ StartupSettings firstRunSettings()
     return state;
 }
 
+// The first byte of an existing file; an empty or unreadable one reads as 0.
+quint8 firstByte(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray first = file.read(1);
+    return first.isEmpty() ? 0 : quint8(first.front());
+}
+
 } // namespace
 
-StartupSettings readSettingsFile(const QString &applicationFolder, bool createIfMissing)
+StartupSettings readSettingsFile(const QString &path, bool createIfMissing, const QString &seedPath)
 {
-    const QString path = settingsPath(applicationFolder);
-    if (FileExists(path)) {
-        // An empty or unreadable file reads as the byte 0.
-        QFile file(path);
-        quint8 value = 0;
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray first = file.read(1);
-            if (!first.isEmpty())
-                value = quint8(first.front());
+    if (FileExists(path))
+        return decodeSettingsByte(firstByte(path));
+    if (!seedPath.isEmpty() && FileExists(seedPath)) {
+        StartupSettings state = decodeSettingsByte(firstByte(seedPath));
+        if (createIfMissing) {
+            state.createResult = copyFileReplacing(seedPath, path);
+            state.fileCreated = state.createResult.ok;
         }
-        return decodeSettingsByte(value);
+        return state;
     }
 
     StartupSettings state = firstRunSettings();
@@ -88,28 +91,22 @@ quint8 composeSettingsByte(const Settings &settings, const QString &interfaceLan
     return value;
 }
 
-SaveResult writeSettingsByte(const QString &applicationFolder, quint8 value)
+SaveResult writeSettingsByte(const QString &path, quint8 value)
 {
-    const QString path = settingsPath(applicationFolder);
     // The bytes after the first are not ours to change: read them so the
     // atomic rewrite keeps them. A file that vanished is created anew.
     QByteArray bytes;
     if (FileExists(path)) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            return SaveResult::failure(
-                QStringLiteral("The settings file %1 could not be read: %2").arg(path, file.errorString()));
+            return SaveResult::failure(file.errorString());
         bytes = file.readAll();
     }
     if (bytes.isEmpty())
         bytes.resize(1);
     bytes[0] = char(value);
 
-    const SaveResult written = writeFileAtomically(path, bytes);
-    if (!written)
-        return SaveResult::failure(
-            QStringLiteral("The settings file %1 could not be saved: %2").arg(path, written.error));
-    return written;
+    return writeFileAtomically(path, bytes);
 }
 
 } // namespace parlora

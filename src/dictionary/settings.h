@@ -26,8 +26,6 @@ inline constexpr quint8 CreatedFirstByte = 11;
 inline constexpr quint8 CreatedMarkerByte = 255;
 } // namespace settingsbyte
 
-inline const QString SettingsFileName = QStringLiteral("parlora.ini");
-
 // What start-up learns from the settings file.
 struct StartupSettings {
     Settings settings;
@@ -36,13 +34,15 @@ struct StartupSettings {
     SaveResult createResult;   // failure to create it, if any
 };
 
-// Reads parlora.ini in the folder; when it is missing, creates it with the
-// bytes 11, 255 and returns the first-run state. With createIfMissing false
-// the file is never created (the terminal tool writes no file).
-StartupSettings readSettingsFile(const QString &applicationFolder, bool createIfMissing = true);
+// Reads the settings file (parlora.ini); when it is missing, creates it with
+// the bytes 11, 255 and returns the first-run state. A missing file with a
+// seed (the read-only copy beside an installed program) starts from the
+// seed's bytes instead. With createIfMissing false no file is ever created
+// (the terminal tool writes no file).
+StartupSettings readSettingsFile(const QString &path, bool createIfMissing = true, const QString &seedPath = {});
 quint8 composeSettingsByte(const Settings &settings, const QString &interfaceLanguage);
 // Rewrites only offset 0 of the file (creating it when it has vanished),
 // keeping every byte after it; atomically.
-SaveResult writeSettingsByte(const QString &applicationFolder, quint8 value);
+SaveResult writeSettingsByte(const QString &path, quint8 value);
 
 } // namespace parlora

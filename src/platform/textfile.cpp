@@ -1,10 +1,13 @@
 #include "platform/textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <algorithm>
 
 namespace parlora {
 
@@ -12,30 +15,84 @@ namespace {
 constexpr char16_t CarriageReturn = u'\r';
 constexpr char16_t LineFeed = u'\n';
 const char *const CodePage = "windows-1252";
+const QString UnencodableText = QStringLiteral("some text cannot be stored in the Windows-1252 code page");
 } // namespace
 
-TextFileReader::TextFileReader(const QString &path)
+FileBytes readDataFile(const QString &path)
 {
+    FileBytes result;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        result.error = QStringLiteral("the file does not exist");
+        return result;
+    }
+    // Checked before opening: opening a FIFO for reading blocks until a
+    // writer comes, and a device never ends.
+    if (!info.isFile()) {
+        result.error = QStringLiteral("it is not a regular file");
+        return result;
+    }
+    if (info.size() > MaxDataFileBytes) {
+        result.error = QStringLiteral("it is larger than %1 MiB").arg(MaxDataFileBytes / (1024 * 1024));
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_error = file.errorString();
+        result.error = file.errorString();
+        return result;
+    }
+    // The size may have changed since it was looked at; never read more
+    // than the cap, and notice a file that grew past it.
+    result.bytes = file.read(MaxDataFileBytes + 1);
+    if (result.bytes.size() > MaxDataFileBytes) {
+        result.bytes.clear();
+        result.error = QStringLiteral("it is larger than %1 MiB").arg(MaxDataFileBytes / (1024 * 1024));
+        return result;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        result.bytes.clear();
+        result.error = file.errorString();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+TextFileReader::TextFileReader(const QString &path, LineEnds lineEnds) : m_lineEnds(lineEnds)
+{
+    FileBytes file = readDataFile(path);
+    if (!file.ok) {
+        m_error = file.error;
         return;
     }
     m_open = true;
     QStringDecoder decoder(CodePage);
-    m_text = decoder(file.readAll());
+    m_text = decoder(file.bytes);
+}
+
+TextFileReader::TextFileReader(const QByteArray &bytes, LineEnds lineEnds) : m_lineEnds(lineEnds), m_open(true)
+{
+    QStringDecoder decoder(CodePage);
+    m_text = decoder(bytes);
 }
 
 QString TextFileReader::readLine()
 {
     const qsizetype start = m_position;
-    const qsizetype end = m_text.indexOf(CarriageReturn, start);
+    qsizetype end = -1;
+    if (m_lineEnds == LineEnds::Any) {
+        const auto found = std::find_if(m_text.cbegin() + start, m_text.cend(),
+                                        [](QChar c) { return c == CarriageReturn || c == LineFeed; });
+        end = found == m_text.cend() ? -1 : found - m_text.cbegin();
+    } else {
+        end = m_text.indexOf(CarriageReturn, start);
+    }
     if (end < 0) {
         m_position = m_text.size();
         return m_text.sliced(start);
     }
     m_position = end + 1;
-    if (m_position < m_text.size() && m_text.at(m_position) == LineFeed)
+    if (m_text.at(end) == CarriageReturn && m_position < m_text.size() && m_text.at(m_position) == LineFeed)
         ++m_position;
     return m_text.sliced(start, end - start);
 }
@@ -50,7 +107,7 @@ bool canEncodeWindows1252(QStringView text)
     return !encoder.hasError();
 }
 
-SaveResult writeTextLines(const QString &path, const QStringList &lines)
+std::optional<QByteArray> encodeTextLines(const QStringList &lines)
 {
     QStringEncoder encoder(CodePage);
     QByteArray bytes;
@@ -59,13 +116,25 @@ SaveResult writeTextLines(const QString &path, const QStringList &lines)
         bytes += "\r\n";
     }
     if (encoder.hasError())
-        return SaveResult::failure(QStringLiteral("some text cannot be stored in the Windows-1252 code page"));
+        return std::nullopt;
+    return bytes;
+}
 
-    return writeFileAtomically(path, bytes);
+SaveResult writeTextLines(const QString &path, const QStringList &lines)
+{
+    const std::optional<QByteArray> bytes = encodeTextLines(lines);
+    if (!bytes)
+        return SaveResult::failure(UnencodableText);
+    return writeFileAtomically(path, *bytes);
 }
 
 SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
+    // The user's folders are created on demand, the first time something is
+    // saved there.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo::exists(folder) && !QDir().mkpath(folder))
+        return SaveResult::failure(QStringLiteral("the folder %1 could not be created").arg(folder));
     QSaveFile file(path);
     // Unbuffered, so that a short write (a full disk) shows in write()'s
     // count: a buffered QSaveFile can lose the tail while flushing at
@@ -85,16 +154,15 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
 
 bool FileExists(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    return QFileInfo(path).isFile();
 }
 
 SaveResult copyFileReplacing(const QString &source, const QString &target)
 {
-    QFile input(source);
-    if (!input.open(QIODevice::ReadOnly))
-        return SaveResult::failure(input.errorString());
-    return writeFileAtomically(target, input.readAll());
+    const FileBytes input = readDataFile(source);
+    if (!input.ok)
+        return SaveResult::failure(input.error);
+    return writeFileAtomically(target, input.bytes);
 }
 
 SaveResult removeFile(const QString &path)

@@ -4,6 +4,9 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 using namespace parlora;
@@ -40,18 +43,22 @@ class LanguagePairFolder : public ::testing::Test {
 protected:
     void SetUp() override { writeDic(pair.MainDictionaryFile, "casa\r\ncasa\r\n\r\n"); }
 
-    QString appPath(const char *name = "") const { return root.filePath(QStringLiteral("app/") + QLatin1String(name)); }
+    QString appPath(const char *name = nullptr) const
+    {
+        return root.filePath(name ? QStringLiteral("app/") + QLatin1String(name) : QStringLiteral("app"));
+    }
     QString dicPath(const QString &name) const { return appPath("dic/") + name; }
     void writeDic(const QString &name, const QByteArray &bytes) { writeBytes(dicPath(name), bytes); }
     LoadResult load()
     {
         data = DictionaryData();
-        return LoadLanguagePair(ApplicationFolder(appPath()), root.filePath(QStringLiteral("cwd")), pair,
+        return LoadLanguagePair(ApplicationFolder(appPath()), root.filePath(QStringLiteral("cwd")), pair, locations,
                                 QStringLiteral("loading"), data, personal, progress);
     }
 
     QTemporaryDir root;
     LanguagePair pair;
+    DataLocations locations{true, appPath(), dicPath(pair.PersonalDictionaryFile), {}, {}};
     DictionaryData data;
     PersonalDictionary personal;
     RecordingSink progress;
@@ -110,7 +117,7 @@ TEST_F(LanguagePairFolder, EachListComesFromItsOwnFileAndAnEmptyPersonalDictiona
     writeDic(pair.PhrasebookFile, "Bom dia!\r\nBuongiorno!\r\n\r\n");
     writeDic(pair.Language1GrammarFile, "*o\r\n*are\r\n");
     writeDic(pair.Language2GrammarFile, "*\xF5" "es\r\n*\xE3o\r\n");
-    EXPECT_TRUE(load().personalDictionaryError.isEmpty());
+    EXPECT_FALSE(load().personalDictionary);
     EXPECT_EQ(records(data.phrasebook.Search), QStringList{" Bom dia  | Buongiorno  "});
     EXPECT_EQ(records(data.language1Grammar.Rules), QStringList{"*o|*are"});
     EXPECT_EQ(records(data.language2Grammar.Rules), QStringList{"*ões|*ão"});
@@ -145,7 +152,7 @@ TEST_F(LanguagePairFolder, MigrationMovesEverySourceInOrderAndTheLaterCopyWins)
     writeBytes(oldest, "oldest\r\n1\r\n");
     writeBytes(dizionario, "dizionario\r\n2\r\n");
 
-    EXPECT_TRUE(load().personalDictionaryError.isEmpty());
+    EXPECT_FALSE(load().personalDictionary);
     EXPECT_EQ(readBytes(dicPath(QStringLiteral("portital.per"))), QByteArray("dizionario\r\n2\r\n"));
     EXPECT_FALSE(FileExists(oldest) || FileExists(dizionario));
     EXPECT_EQ(personal.Words(), QStringList{QStringLiteral("dizionario")});
@@ -165,9 +172,74 @@ TEST_F(LanguagePairFolder, FailedMigrationKeepsTheSourceAndIsReported)
 
     const LoadResult result = load();
     EXPECT_EQ(result.outcome, LoadOutcome::Loaded);
-    EXPECT_FALSE(result.personalDictionaryError.isEmpty());
+    ASSERT_TRUE(result.personalDictionary);
+    EXPECT_EQ(result.personalDictionary->reason, QStringLiteral("it is not a regular file"));
     EXPECT_EQ(readBytes(appPath("portital.per")), QByteArray("beside\r\n3\r\n"));
-    EXPECT_FALSE(personal.SavePersonalDictionary()) << "nothing loaded, so nothing may be overwritten";
+    QString word = QStringLiteral("nuovo"), translation = QStringLiteral("novo");
+    ASSERT_TRUE(personal.InsertEntry(word, translation));
+    EXPECT_FALSE(personal.SavePersonalDictionary()) << "what could not be read is never overwritten";
+    EXPECT_TRUE(QFileInfo(dicPath(QStringLiteral("portital.per"))).isDir());
+}
+
+// A FIFO would hang the loader, a device would fill the memory: neither is
+// read, and both are as good as missing. A file that is there but cannot be
+// read is told apart and never taken for an empty dictionary.
+TEST_F(LanguagePairFolder, MainDictionaryThatIsNoRegularFileOrUnreadableStopsTheLoad)
+{
+    const QString main = dicPath(pair.MainDictionaryFile);
+    const struct {
+        const char *name;
+        std::function<void()> make;
+        LoadOutcome outcome;
+    } rows[] = {
+        {"Fifo", [&] { ASSERT_EQ(mkfifo(QFile::encodeName(main).constData(), 0600), 0); }, LoadOutcome::MainDictionaryMissing},
+        {"Folder", [&] { ASSERT_TRUE(QDir().mkpath(main)); }, LoadOutcome::MainDictionaryMissing},
+        {"LinkToDevice", [&] { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), main)); }, LoadOutcome::MainDictionaryMissing},
+        {"LargerThanAnyDictionary",
+         [&] {
+             QFile file(main);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(MaxDataFileBytes + 1));
+         },
+         LoadOutcome::MainDictionaryUnreadable},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QFile::remove(main);
+        QDir(main).removeRecursively();
+        row.make();
+        const LoadResult result = load();
+        EXPECT_EQ(result.outcome, row.outcome);
+        EXPECT_EQ(result.mainDictionary.file, main);
+        EXPECT_FALSE(result.mainDictionary.reason.isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(dicPath(pair.PersonalDictionaryFile))) << "nothing is written after a failed load";
+    }
+}
+
+TEST_F(LanguagePairFolder, UnreadablePhrasebookIsReportedAndLeftOut)
+{
+    ASSERT_TRUE(QDir().mkpath(dicPath(pair.Language1GrammarFile))); // not a file: as if missing
+    QFile phrasebook(dicPath(pair.PhrasebookFile));
+    ASSERT_TRUE(phrasebook.open(QIODevice::WriteOnly) && phrasebook.resize(MaxDataFileBytes + 1));
+    const LoadResult result = load();
+    ASSERT_EQ(result.outcome, LoadOutcome::Loaded);
+    ASSERT_EQ(result.unreadableFiles.size(), 1);
+    EXPECT_EQ(result.unreadableFiles.front().file, dicPath(pair.PhrasebookFile));
+    EXPECT_EQ(data.phrasebook.Count(), 0);
+}
+
+// An installed copy keeps the user's files in the user's folders; a personal
+// dictionary left beside the program is where they start.
+TEST_F(LanguagePairFolder, UserFoldersStartFromTheCopyBesideTheProgram)
+{
+    writeDic(pair.PersonalDictionaryFile, "casa\r\nlar\r\n");
+    locations = chooseDataLocations(appPath(), true, pair.PersonalDictionaryFile,
+                                    {root.filePath(QStringLiteral("config")), root.filePath(QStringLiteral("data"))},
+                                    [](const QString &) { return false; });
+    ASSERT_FALSE(locations.portable);
+    EXPECT_FALSE(load().personalDictionary);
+    EXPECT_EQ(personal.Words(), QStringList{QStringLiteral("casa")});
+    EXPECT_EQ(personal.FileName(), root.filePath(QStringLiteral("data/portital.per")));
+    EXPECT_EQ(readBytes(personal.FileName()), QByteArray("casa\r\nlar\r\n"));
 }
 
 } // namespace

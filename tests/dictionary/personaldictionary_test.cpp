@@ -147,7 +147,10 @@ TEST(PersonalDictionaryLoad, MatchesOneByOneInsertsOnRandomData)
         file += word.toLatin1() + "\r\n" + translation.toLatin1() + "\r\n";
         ASSERT_TRUE(inserted.InsertEntry(word, translation));
     }
-    writeBytes(path, file + "a lone last line is dropped");
+    // A last word without its translation is the user's all the same.
+    QString lone = QStringLiteral("a lone last line"), empty;
+    ASSERT_TRUE(inserted.InsertEntry(lone, empty));
+    writeBytes(path, file + lone.toLatin1());
 
     PersonalDictionary loaded;
     ASSERT_TRUE(loaded.LoadPersonalDictionary(path));
@@ -178,14 +181,113 @@ TEST_F(PersonalStore, SavesPairsThatLoadBackAndAFailedSaveKeepsTheOldFile)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"portital.per"}) << "no temporary file is left";
 }
 
-TEST(PersonalDictionaryFile, UnreadableFileIsReportedAndNeverOverwritten)
+// Files written by other tools or edited on Linux end their lines with LF;
+// the file is read as the user meant it and written back with CR LF.
+TEST(PersonalDictionaryFile, ReadsEveryLineEndAndKeepsAnUnpairedLastLine)
+{
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        QStringList entries;
+        bool unpaired;
+    } rows[] = {
+        {"LfOnly", "uno\num\ndue\ndois\ntre\ntr\xEAs\n", {"due --> dois", "tre --> três", "uno --> um"}, false},
+        {"Mixed", "a\r\nb\nc\rd", {"a --> b", "c --> d"}, false},
+        {"OddLineCount", "a\r\nb\r\nc\r\n", {"a --> b", "c --> "}, true},
+        {"TrailingEmptyLineIsOnlyTheEnd", "a\r\nb\r\n\r\n", {"a --> b"}, false},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("portital.per"));
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        writeBytes(path, row.bytes);
+        PersonalDictionary store;
+        ASSERT_TRUE(store.LoadPersonalDictionary(path));
+        EXPECT_EQ(store.RenderEntries(), row.entries);
+        EXPECT_EQ(store.LastLoadReport().unpairedLastLine, row.unpaired);
+        QString word = QStringLiteral("zz"), translation = QStringLiteral("zz");
+        ASSERT_TRUE(store.InsertEntry(word, translation));
+        ASSERT_TRUE(store.SavePersonalDictionary());
+        PersonalDictionary reloaded;
+        ASSERT_TRUE(reloaded.LoadPersonalDictionary(path));
+        EXPECT_EQ(reloaded.RenderEntries(), row.entries + QStringList{"zz --> zz"}) << "nothing is lost on the way";
+        EXPECT_FALSE(readBytes(path).replace("\r\n", "").contains('\n')) << "written with CR LF";
+    }
+}
+
+TEST(PersonalDictionaryFile, AFileThatShrinksToLessThanHalfIsKeptAsBak)
 {
     QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("portital.per"));
+    writeBytes(path, "amico\r\namigo\r\ncasa\r\ncasa\r\ncane\r\nc\xE3o\r\ngatto\r\ngato\r\n");
     PersonalDictionary store;
-    EXPECT_FALSE(store.LoadPersonalDictionary(dir.filePath(QStringLiteral("missing.per"))));
-    EXPECT_FALSE(store.LoadPersonalDictionary(dir.path())) << "a folder is no dictionary";
+    ASSERT_TRUE(store.LoadPersonalDictionary(path));
+    store.DeleteEntry(0);
+    ASSERT_TRUE(store.SavePersonalDictionary());
+    EXPECT_FALSE(QFile::exists(path + ".bak")) << "a quarter less is an ordinary edit";
+    store.DeleteEntry(0);
+    store.DeleteEntry(0);
+    ASSERT_TRUE(store.SavePersonalDictionary());
+    EXPECT_EQ(readBytes(path), QByteArray("gatto\r\ngato\r\n"));
+    EXPECT_EQ(readBytes(path + ".bak"), QByteArray("cane\r\nc\xE3o\r\ncasa\r\ncasa\r\ngatto\r\ngato\r\n"));
+}
+
+// Two programs on one file (two windows, a sync tool): a save merges what
+// the other wrote instead of overwriting it; this store's deletions stand.
+TEST(PersonalDictionaryFile, SavingMergesWhatAnotherProgramWroteMeanwhile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("portital.per"));
+    writeBytes(path, "casa\r\ncasa\r\nmare\r\nmar\r\n");
+    PersonalDictionary first, second;
+    ASSERT_TRUE(first.LoadPersonalDictionary(path));
+    ASSERT_TRUE(second.LoadPersonalDictionary(path));
+
+    QString word = QStringLiteral("gatto"), translation = QStringLiteral("gato");
+    ASSERT_TRUE(first.InsertEntry(word, translation));
+    ASSERT_TRUE(first.SavePersonalDictionary());
+
+    word = QStringLiteral("cane"), translation = QStringLiteral("cão");
+    ASSERT_TRUE(second.InsertEntry(word, translation));
+    second.DeleteEntry(qint32(second.Words().indexOf(QStringLiteral("mare"))));
+    ASSERT_TRUE(second.SavePersonalDictionary());
+
+    const QStringList both{"cane --> cão", "casa --> casa", "gatto --> gato"};
+    EXPECT_EQ(second.RenderEntries(), both);
+    PersonalDictionary reloaded;
+    ASSERT_TRUE(reloaded.LoadPersonalDictionary(path));
+    EXPECT_EQ(reloaded.RenderEntries(), both);
+
+    // The merged pair is no edit of this session: undo takes back the
+    // session's own steps, finding them where the merge moved them.
+    second.Undo();
+    second.Undo();
+    EXPECT_EQ(second.RenderEntries(), (QStringList{"casa --> casa", "gatto --> gato", "mare --> mar"}));
+}
+
+// A file that exists but cannot be read is never replaced; the words of the
+// session join it as soon as it can be read again.
+TEST(PersonalDictionaryFile, WordsAddedWhileTheFileWasUnreadableJoinItLater)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("portital.per"));
+    ASSERT_TRUE(QDir().mkdir(path)); // unreadable as a file, also for root
+    PersonalDictionary store;
+    const SaveResult loaded = store.LoadPersonalDictionary(path);
+    ASSERT_FALSE(loaded);
+    EXPECT_EQ(loaded.error, QStringLiteral("it is not a regular file"));
+    QString word = QStringLiteral("sole"), translation = QStringLiteral("sol");
+    ASSERT_TRUE(store.InsertEntry(word, translation));
     EXPECT_FALSE(store.SavePersonalDictionary());
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("missing.per"))));
+    EXPECT_TRUE(QFileInfo(path).isDir());
+
+    ASSERT_TRUE(QDir().rmdir(path));
+    writeBytes(path, "luna\nlua\n");
+    ASSERT_TRUE(store.SavePersonalDictionary());
+    EXPECT_EQ(readBytes(path), QByteArray("luna\r\nlua\r\nsole\r\nsol\r\n"));
+
+    PersonalDictionary neverLoaded;
+    EXPECT_FALSE(neverLoaded.SavePersonalDictionary()) << "a store that never read its file writes nothing";
 }
 
 } // namespace

@@ -19,7 +19,7 @@ const QString English = QStringLiteral("English");
 
 class SettingsFile : public ::testing::Test {
 protected:
-    QString path() const { return dir.filePath(SettingsFileName); }
+    QString path() const { return dir.filePath(QStringLiteral("parlora.ini")); }
     QTemporaryDir dir;
 };
 
@@ -50,14 +50,14 @@ TEST_F(SettingsFile, ReadsTheFirstByteAndCreatesAMissingFile)
         QFile::remove(path());
         if (row.bytes)
             writeBytes(path(), *row.bytes);
-        const StartupSettings state = readSettingsFile(dir.path());
+        const StartupSettings state = readSettingsFile(path());
         EXPECT_EQ(flags(state.settings), row.flags);
         EXPECT_EQ(state.interfaceLanguage, row.language);
         EXPECT_EQ(state.fileCreated, !row.bytes);
         EXPECT_EQ(readBytes(path()), row.bytes.value_or("\x0B\xFF")) << "reading changes no existing file";
     }
     QFile::remove(path());
-    EXPECT_EQ(readSettingsFile(dir.path(), false).interfaceLanguage, Portuguese);
+    EXPECT_EQ(readSettingsFile(path(), false).interfaceLanguage, Portuguese);
     EXPECT_FALSE(QFile::exists(path())) << "asked not to create it";
 }
 
@@ -75,13 +75,13 @@ TEST(SettingsByte, ComposesTheBitsOfTheState)
 TEST_F(SettingsFile, WritingReplacesOnlyTheFirstByte)
 {
     writeBytes(path(), QByteArray("\x0B\xFF\x07\x00\x09", 5));
-    ASSERT_TRUE(writeSettingsByte(dir.path(), 0x25));
+    ASSERT_TRUE(writeSettingsByte(path(), 0x25));
     EXPECT_EQ(readBytes(path()), QByteArray("\x25\xFF\x07\x00\x09", 5));
     writeBytes(path(), "");
-    ASSERT_TRUE(writeSettingsByte(dir.path(), 0x25));
+    ASSERT_TRUE(writeSettingsByte(path(), 0x25));
     EXPECT_EQ(readBytes(path()), QByteArray("\x25"));
     QFile::remove(path());
-    ASSERT_TRUE(writeSettingsByte(dir.path(), 0x25)) << "a vanished file is created again";
+    ASSERT_TRUE(writeSettingsByte(path(), 0x25)) << "a vanished file is created again";
     EXPECT_EQ(readBytes(path()), QByteArray("\x25"));
 }
 
@@ -89,11 +89,26 @@ TEST_F(SettingsFile, WritingReplacesOnlyTheFirstByte)
 // same atomic write.
 TEST_F(SettingsFile, AFolderInThePlaceOfTheFileIsReported)
 {
-    ASSERT_TRUE(QDir(dir.path()).mkdir(SettingsFileName));
-    const StartupSettings state = readSettingsFile(dir.path());
+    ASSERT_TRUE(QDir().mkdir(path()));
+    const StartupSettings state = readSettingsFile(path());
     EXPECT_TRUE(!state.fileCreated && !state.createResult && !state.createResult.error.isEmpty());
     EXPECT_EQ(state.interfaceLanguage, Portuguese);
-    EXPECT_FALSE(writeSettingsByte(dir.path(), 10));
+    EXPECT_FALSE(writeSettingsByte(path(), 10));
+}
+
+// An installed copy's settings beside the program are where the user's own
+// settings start; the copy itself is never written.
+TEST_F(SettingsFile, AMissingFileStartsFromItsSeed)
+{
+    const QString seed = dir.filePath(QStringLiteral("beside/parlora.ini"));
+    const QString user = dir.filePath(QStringLiteral("config/parlora/parlora.ini"));
+    writeBytes(seed, "\x25\xFF");
+    const StartupSettings state = readSettingsFile(user, true, seed);
+    EXPECT_EQ(flags(state.settings), "D-P");
+    EXPECT_EQ(state.interfaceLanguage, Italian);
+    EXPECT_EQ(readBytes(user), QByteArray("\x25\xFF")) << "the user's folder is created on demand";
+    ASSERT_TRUE(writeSettingsByte(user, 0x0A));
+    EXPECT_EQ(readBytes(seed), QByteArray("\x25\xFF"));
 }
 
 } // namespace
