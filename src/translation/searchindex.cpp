@@ -167,11 +167,11 @@ void SearchIndex::reserveForMatches(SearchState &state, const QList<int> &whole,
     qsizetype text = 0;
     for (int record : whole)
         found += m_sources.at(record).size();
+    // One block per matching entry, however often the word repeats in it.
     for (const WordOccurrence &occurrence : inWords) {
-        const qsizetype blocks = occurrence.beforeLast + (occurrence.last ? 1 : 0);
-        found += blocks * m_sources.at(occurrence.record).size();
-        text += blocks * (m_sources.at(occurrence.record).size() + m_targets.at(occurrence.record).size()
-                          + 3 * words::BlockLineEnd.size());
+        found += m_sources.at(occurrence.record).size();
+        text += m_sources.at(occurrence.record).size() + m_targets.at(occurrence.record).size()
+            + 3 * words::BlockLineEnd.size();
     }
     state.FoundText.reserve(state.FoundText.size() + found);
     state.resultText.reserve(state.resultText.size() + text);

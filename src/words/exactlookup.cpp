@@ -31,22 +31,18 @@ void FindExactMatch(SearchState &state, const QString &source, const QString &qu
 void ReportWordMatches(SearchState &state, const QString &source, const QString &query, const QString &target,
                        int matchingWordsBeforeLast, bool lastWordMatches)
 {
-    // The shown copy is highlighted again for every match, and the last word
-    // records the copy as it was before its own highlighting: both orders are
-    // visible in FoundText, which the similar-word search reads.
-    QString shown = source;
-    for (int i = 0; i < matchingWordsBeforeLast; ++i) {
-        shown = Highlight(shown, query);
-        AppendResultBlock(state, shown, target);
-        state.FoundText += shown;
-        state.ExactFound = true;
-    }
-    if (lastWordMatches) {
-        state.FoundText += shown;
-        shown = Highlight(shown, query);
-        AppendResultBlock(state, shown, target);
-        state.ExactFound = true;
-    }
+    if (matchingWordsBeforeLast == 0 && !lastWordMatches)
+        return;
+    // One block per entry, whatever number of its words match: the block
+    // shows every match highlighted already, and a block per match made an
+    // entry of many repeated words cost the square of its length. A match
+    // before the last word records the highlighted copy in FoundText, a match
+    // of the last word alone the copy as it was before highlighting; the
+    // similar-word search reads FoundText.
+    const QString shown = Highlight(source, query);
+    state.FoundText += matchingWordsBeforeLast > 0 ? shown : source;
+    AppendResultBlock(state, shown, target);
+    state.ExactFound = true;
 }
 
 void FindPersonalExactMatches(SearchState &state, const PersonalDictionary &personal, const QString &query,

@@ -12,8 +12,8 @@ namespace parlora::words {
 
 // Tests one record against the prepared query: a whole-entry match adds
 // "source --> target" to the translations list; with word matches enabled, an
-// entry holding the query as one of its words adds a highlighted block to the
-// result text per matching word.
+// entry holding the query as one or more of its words adds one highlighted
+// block to the result text.
 void FindExactMatch(SearchState &state, const QString &source, const QString &query, const QString &target,
                     bool wordMatches);
 

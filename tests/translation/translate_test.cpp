@@ -167,6 +167,21 @@ TEST_F(TranslateSmallData, DocumentedOutcomes)
     }
 }
 
+// A personal entry of many repeats of one word once made a block per repeat,
+// so that a 1 MB entry exhausted the memory; a block per entry keeps the
+// answer the size of the entry.
+TEST_F(TranslateSmallData, LongRepeatedEntryAnswersWithItsOwnSize)
+{
+    QString entry = QStringLiteral("ciao ").repeated(200'000);
+    QString translation = QStringLiteral("olá");
+    ASSERT_TRUE(personal.InsertEntry(entry, translation));
+    data.mainDictionary.Language1Entries.append(entry);
+    data.mainDictionary.Language2Entries.append(translation);
+    const TranslationResult result = translator.Translate("ciao", true, options(true, true), Messages, progress);
+    EXPECT_LT(result.resultText.size(), 3 * entry.size()) << "two blocks: the main and the personal entry";
+    EXPECT_GT(result.resultText.size(), 2 * entry.size());
+}
+
 TEST_F(TranslateSmallData, FollowsReloadedDictionaryFiles)
 {
     EXPECT_EQ(translator.Translate("cane", true, options(true, true), Messages, progress).translations,

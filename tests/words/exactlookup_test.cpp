@@ -28,10 +28,11 @@ TEST(ExactLookup, OneRecord)
         {"WordMatchesSwitchedOff", "la casa (grande)", "casa", "a casa", false, {}, "", "", false},
         {"HighlightNeedsTheQueryInStoredCase", "Casa grande", "casa", "casarão", true, {},
          "Casa grande\r\ncasarão\r\n\r\n", "Casa grande", true},
-        // Every matching word gives a block; a word before the last records the
-        // highlighted text, the last word the text before its own highlighting.
-        {"RepeatedWordGivesOneBlockEach", "passo passo", "passo", "passo a passo", true, {},
-         "PASSO PASSO\r\npasso a passo\r\n\r\nPASSO PASSO\r\npasso a passo\r\n\r\n", "PASSO PASSOPASSO PASSO", true},
+        // One block per entry however many words match; a match before the
+        // last word records the highlighted text, the last word alone the text
+        // before its highlighting.
+        {"RepeatedWordGivesOneBlock", "passo passo", "passo", "passo a passo", true, {},
+         "PASSO PASSO\r\npasso a passo\r\n\r\n", "PASSO PASSO", true},
         {"LastWordRecordsTextBeforeHighlight", "va bene", "bene", "ok", true, {}, "va BENE\r\nok\r\n\r\n", "va bene",
          true},
         {"SeveralWordsMatchOnlyWholeEntries", "come stai oggi", "come stai", "x", true, {}, "", "", false},
@@ -49,6 +50,17 @@ TEST(ExactLookup, OneRecord)
         EXPECT_EQ(state.FoundText, QString::fromUtf8(c.foundText));
         EXPECT_EQ(state.ExactFound, c.found);
     }
+}
+
+// An entry of many repeated words once made a block per repeat, so the
+// output grew with the square of its length.
+TEST(ExactLookup, LongEntryOfRepeatedWordsGivesOutputOfItsOwnSize)
+{
+    const QString entry = QStringLiteral("ciao ").repeated(200'000);
+    SearchState state;
+    FindExactMatch(state, entry, "ciao", "olá", true);
+    EXPECT_EQ(state.resultText.size(), entry.size() + QStringLiteral("olá").size() + 3 * BlockLineEnd.size());
+    EXPECT_LE(state.FoundText.size(), entry.size());
 }
 
 TEST(ExactLookup, DuplicateLinesAreTestedAgainstTheTranslationsList)
