@@ -29,6 +29,20 @@ QStringList builtInMessages()
         QStringLiteral("La ricerca di parole simili è spenta: attivala in Strumenti, Opzioni"),
         QStringLiteral("Il dizionario principale non è stato trovato nella cartella dic. Il programma verrà chiuso."),
         QStringLiteral("Ricerca nel frasario in corso..."),
+        QStringLiteral("Il dizionario personale non può essere salvato in %1: %2"),
+        QStringLiteral("Le opzioni non possono essere salvate in %1: %2"),
+        QStringLiteral("Vuoi riprovare, o uscire senza salvare?"),
+        QStringLiteral("Esci senza salvare"),
+        QStringLiteral("Il dizionario principale %1 non può essere letto: %2. Il programma verrà chiuso."),
+        QStringLiteral("Il file %1 non può essere letto (%2) e per ora viene ignorato."),
+        QStringLiteral("Il dizionario personale %1 non può essere letto: %2. Il file resta com'è; le parole che aggiungi ora vi saranno unite appena si potrà leggerlo."),
+        QStringLiteral("Il dizionario personale non può essere creato in %1: %2. Le parole che aggiungi saranno salvate appena la cartella sarà scrivibile."),
+        QStringLiteral("Il file %1 non contiene coppie di parole leggibili. Prima di essere sostituito sarà conservato come %2."),
+        QStringLiteral("Il controllo degli aggiornamenti non è disponibile in questa versione del programma."),
+        QStringLiteral("Controllo degli aggiornamenti in corso..."),
+        QStringLiteral("Non è stato possibile controllare gli aggiornamenti: %1"),
+        QStringLiteral("Il carattere \"%1\" non può essere salvato nel dizionario personale."),
+        QStringLiteral("Un ritorno a capo non può essere salvato nel dizionario personale."),
     };
 }
 

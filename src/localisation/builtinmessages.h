@@ -4,8 +4,8 @@
 
 namespace parlora {
 
-// The program reads messages 0 to 22 of the table.
-inline constexpr int UsedMessageCount = 23;
+// The program reads messages 0 to 36 of the table.
+inline constexpr int UsedMessageCount = 37;
 
 // Indices of the message table, for the code that shows them.
 namespace Message {
@@ -29,9 +29,28 @@ inline constexpr int PersonalListHint = 19;
 inline constexpr int SimilarWordsOffHint = 20;
 inline constexpr int MainDictionaryMissing = 21;
 inline constexpr int SearchingPhrasebook = 22;
+// Saving the user's files: %1 the file, %2 the reason.
+inline constexpr int PersonalDictionarySaveFailed = 23;
+inline constexpr int SettingsSaveFailed = 24;
+inline constexpr int RetryOrQuitQuestion = 25;
+inline constexpr int QuitWithoutSaving = 26;
+// Files that cannot be read or created: %1 the file, %2 the reason.
+inline constexpr int MainDictionaryUnreadable = 27;
+inline constexpr int DataFileUnreadable = 28;
+inline constexpr int PersonalDictionaryUnreadable = 29;
+inline constexpr int PersonalDictionaryNotCreated = 30;
+// %1 the file, %2 the copy kept before it is replaced.
+inline constexpr int PersonalDictionaryNotUnderstood = 31;
+inline constexpr int UpdateCheckUnavailable = 32;
+inline constexpr int CheckingForUpdates = 33;
+// %1 the reason.
+inline constexpr int UpdateCheckFailed = 34;
+// %1 the character.
+inline constexpr int CharacterNotStorable = 35;
+inline constexpr int LineBreakNotStorable = 36;
 } // namespace Message
 
-// The Italian texts of messages 0 to 22, the same wording as the Italian
+// The Italian texts of messages 0 to 36, the same wording as the Italian
 // language file. They answer whenever no language file has supplied an index,
 // so a missing or short language file never leaves a status text or a
 // warning blank.

@@ -9,10 +9,10 @@ namespace parlora {
 // texts, warnings, not-found lines).
 //
 // The table holds the messages of the last language file that had any. The
-// program reads indices 0 to 22; a file with fewer messages than that must
-// not leave holes, so each of those indices falls back to the text it showed
-// before the switch (the previous language's, or the built-in one). Any other
-// missing index reads as an empty text, never as a failure.
+// program reads indices below UsedMessageCount; a file with fewer messages
+// than that must not leave holes, so each of those indices falls back to the
+// text it showed before the switch (the previous language's, or the built-in
+// one). Any other missing index reads as an empty text, never a failure.
 class LanguageMessages {
 public:
     LanguageMessages() = default;

@@ -96,6 +96,23 @@ TEST_F(CaptionApplierTest, SetsEachKindOfTargetFromItsLine)
     EXPECT_EQ(shown(m_main, "menuCopia3", &QAction::text), line(21));
 }
 
+// Markup in a language file once loaded local files (<img src=...>) in a
+// caption or a tool tip: texts from files are shown as the characters they are.
+TEST_F(CaptionApplierTest, MarkupFromALanguageFileIsShownAsText)
+{
+    const QString markup = QStringLiteral("<img src=\"/etc/hostname\"><b>bold</b>");
+    QStringList lines = test::numberedLines(QStringLiteral("line"), FixedLanguageLineCount);
+    lines[38] = markup; // the input box's tool tip
+    lines[46] = markup; // a toolbar tool tip
+    applyCaptions(lines, [&](CaptionWindow kind) -> QWidget * {
+        return kind == CaptionWindow::Main ? static_cast<QWidget *>(&m_main) : nullptr;
+    });
+    for (const QString &tip : {shown(m_main, "txtParola", &QWidget::toolTip), toolbarToolTip("Opzioni")}) {
+        EXPECT_FALSE(tip.contains(QStringLiteral("<img"))) << tip.toStdString();
+        EXPECT_TRUE(tip.contains(QStringLiteral("&lt;img src="))) << "shown literally, as escaped text";
+    }
+}
+
 TEST_F(CaptionApplierTest, MissingWindowOnlySkipsItsOwnTexts)
 {
     apply(false);

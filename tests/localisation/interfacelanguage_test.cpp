@@ -56,7 +56,7 @@ TEST_F(InterfaceLanguageTest, MessagesComeFromTheNewestFileThatHadThem)
         QList<std::pair<int, const char *>> sources; // index, language
     } rows[] = {
         {"NoLanguageYet", {}, 0, {{21, BuiltIn}}},
-        {"FewerMessagesLeaveExactlyThatMany", {{"Lungo", 30}, {"Breve", 23}}, 23, {{0, "Breve"}, {25, ""}}},
+        {"FewerMessagesLeaveExactlyThatMany", {{"Lungo", 45}, {"Breve", UsedMessageCount}}, UsedMessageCount, {{0, "Breve"}, {40, ""}}},
         {"ShortTableKeepsPreviousTexts", {{"Intero", 23}, {"Cinque", 5}, {"Due", 2}}, 2, {{1, "Due"}, {4, "Cinque"}, {21, "Intero"}}},
         {"ShortFirstTableFallsBackToBuiltIn", {{"Uno", 1}}, 1, {{0, "Uno"}, {21, BuiltIn}}},
         {"FileWithoutMessagesKeepsPreviousOnes", {{"Alfa", 23}, {"Muto", 0}}, 23, {{5, "Alfa"}}},
