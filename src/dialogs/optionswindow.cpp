@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogfont.h"
 #include "dialogs/updatewindow.h"
+#include "localisation/builtinmessages.h"
 #include "platform/twips.h"
 
 #include <QCheckBox>
@@ -20,9 +21,6 @@ namespace {
 const QString LanguageFolder = QStringLiteral("lang");
 const QString LanguageExtension = QStringLiteral(".lng");
 const QString SwitchFailedText = QStringLiteral("Errore nel cambio della lingua");
-// Message table entries of the update check.
-constexpr int NewerVersionMessage = 11;
-constexpr int UpToDateMessage = 12;
 
 constexpr int ClientWidth = twips(4680);
 constexpr int ClientHeight = twips(2535);
@@ -50,15 +48,6 @@ bool isPlainLanguageName(const QString &name)
     return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
-// Shows a busy pointer while the program cannot answer, and always restores it.
-class BusyPointer {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
-
 } // namespace
 
 OptionsWindow::OptionsWindow(Settings &settings, InterfaceLanguage &language, const ApplicationFolder &folder,
@@ -74,6 +63,7 @@ OptionsWindow::OptionsWindow(Settings &settings, InterfaceLanguage &language, co
     connect(m_cmdOK, &QPushButton::clicked, this, &OptionsWindow::applyChoices);
     connect(m_cmdAnnulla, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_cmdUpdate, &QPushButton::clicked, this, &OptionsWindow::runUpdateCheck);
+    connect(&m_updateCheck, &UpdateCheck::finished, this, &OptionsWindow::updateCheckFinished);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &OptionsWindow::trackActivation);
 }
 
@@ -198,25 +188,38 @@ void OptionsWindow::applyChoices()
 
 void OptionsWindow::runUpdateCheck()
 {
-    UpdateCheckOutcome outcome;
-    {
-        BusyPointer busy;
-        outcome = CheckForUpdate(m_updateSetup);
+    auto message = [this](int index) { return m_language.messages().message(index); };
+    if (m_updateSetup.serverAddress.isEmpty()) {
+        showMessage(message(Message::UpdateCheckUnavailable));
+        return;
     }
+    if (m_updateCheck.isRunning())
+        return;
+    // The window stays usable while the server answers; the button shows
+    // that the check runs and takes no clicks meanwhile, so none pile up.
+    m_updateCaption = m_cmdUpdate->text();
+    m_cmdUpdate->setEnabled(false);
+    m_cmdUpdate->setText(message(Message::CheckingForUpdates));
+    m_updateCheck.start(m_updateSetup);
+}
+
+void OptionsWindow::updateCheckFinished(const UpdateCheckOutcome &outcome)
+{
+    m_cmdUpdate->setText(m_updateCaption);
+    m_cmdUpdate->setEnabled(true);
     auto message = [this](int index) { return m_language.messages().message(index); };
 
     switch (outcome.result) {
     case UpdateCheckOutcome::Failed:
-        // Without a connection there is nothing the user can act on; the
-        // check just ends.
+        showMessage(message(Message::UpdateCheckFailed).arg(outcome.failure.description));
         return;
     case UpdateCheckOutcome::UpToDate:
-        showMessage(message(UpToDateMessage));
+        showMessage(message(Message::NoNewerVersion));
         return;
     case UpdateCheckOutcome::NewerVersion:
         if (!m_updateWindow)
             m_updateWindow =
-                new UpdateWindow(message(NewerVersionMessage), m_updateSetup.serverAddress, m_opener, this);
+                new UpdateWindow(message(Message::NewerVersionAvailable), m_updateSetup.serverAddress, m_opener, this);
         m_updateWindow->show();
         m_updateWindow->raise();
         m_updateWindow->activateWindow();

@@ -55,6 +55,7 @@ private:
     void fitCaptions();
     void applyChoices();
     void runUpdateCheck();
+    void updateCheckFinished(const UpdateCheckOutcome &outcome);
     void showMessage(const QString &text);
     void trackActivation(QWindow *focusWindow);
 
@@ -65,6 +66,9 @@ private:
     MessagePresenter m_presentMessage = plainMessageBox();
     ShellOpener m_opener = systemShellOpener();
     UpdateCheckSetup m_updateSetup;
+    UpdateCheck m_updateCheck;
+    // The button's caption while it shows that a check is running.
+    QString m_updateCaption;
 
     QPushButton *m_cmdOK = nullptr;
     QGroupBox *m_frame1 = nullptr;

@@ -5,13 +5,39 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
 
 namespace parlora {
 
 namespace {
-// Reading past the end of the file: an empty download has no first line.
+// The version file's body when it could not be read back.
 constexpr qint32 InputPastEndOfFile = 62;
+constexpr qint32 NoVersionAnnounced = downloaderror::ApplicationBase + 1010;
 } // namespace
+
+std::optional<QVersionNumber> announcedVersion(const QByteArray &versionFile)
+{
+    const auto lineEnd = std::find_if(versionFile.cbegin(), versionFile.cend(),
+                                      [](char c) { return c == '\r' || c == '\n'; });
+    const qsizetype end = lineEnd - versionFile.cbegin();
+    const QByteArray firstLine = versionFile.left(end);
+    // Spaces around the number are only layout.
+    const QString text = QString::fromLatin1(firstLine).trimmed();
+    qsizetype suffix = 0;
+    const QVersionNumber version = QVersionNumber::fromString(text, &suffix);
+    if (version.isNull() || suffix != text.size())
+        return std::nullopt;
+    return version;
+}
+
+UpdateCheckOutcome::Result compareWithProgramVersion(const QVersionNumber &announced)
+{
+    const QVersionNumber ours = QVersionNumber::fromString(QLatin1String(ProgramVersionText));
+    return QVersionNumber::compare(announced, ours) > 0 ? UpdateCheckOutcome::NewerVersion
+                                                         : UpdateCheckOutcome::UpToDate;
+}
 
 QString versionFileAddress(const QString &serverAddress)
 {
@@ -25,35 +51,47 @@ QString downloadPageAddress(const QString &serverAddress)
 
 QString localVersionFilePath(const QString &downloadFolder)
 {
-    return downloadFolder.isEmpty() ? VersionFileName : downloadFolder + QLatin1Char('/') + VersionFileName;
+    const QString folder = downloadFolder.isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/parlora")
+        : downloadFolder;
+    return folder + QLatin1Char('/') + VersionFileName;
 }
 
-QString effectiveDownloadFolder(const QString &downloadFolder)
+UpdateCheck::UpdateCheck(QObject *parent) : QObject(parent)
 {
-    if (!downloadFolder.isEmpty())
-        return downloadFolder;
-    // A program started from a menu may have a current folder it cannot
-    // write to; the check would then always fail without a word.
-    if (QFileInfo(QDir::currentPath()).isWritable())
-        return {};
-    return QDir::tempPath();
+    connect(&m_download, &HttpDownload::finished, this, &UpdateCheck::downloaded);
 }
 
-UpdateCheckOutcome CheckForUpdate(const UpdateCheckSetup &setup)
+void UpdateCheck::start(const UpdateCheckSetup &setup)
 {
-    const QString localFile = localVersionFilePath(effectiveDownloadFolder(setup.downloadFolder));
-    const DownloadResult download = CopyURLToFile(versionFileAddress(setup.serverAddress), localFile, setup.limits);
-    if (!download)
-        return {UpdateCheckOutcome::Failed, download};
+    m_localFile = localVersionFilePath(setup.downloadFolder);
+    m_waiting = true;
+    // The download writes the file atomically; its folder must exist.
+    (void)QDir().mkpath(QFileInfo(m_localFile).absolutePath());
+    m_download.start(versionFileAddress(setup.serverAddress), m_localFile, setup.limits);
+}
 
-    TextFileReader reader(localFile);
-    if (!reader.isOpen() || reader.atEnd())
-        return {UpdateCheckOutcome::Failed,
-                DownloadResult::failure(InputPastEndOfFile, QStringLiteral("Input past end of file"))};
-    const QString firstLine = reader.readLine();
-    if (firstLine == QLatin1String(ProgramVersionText))
-        return {UpdateCheckOutcome::UpToDate, {}};
-    return {UpdateCheckOutcome::NewerVersion, {}};
+void UpdateCheck::downloaded(const DownloadResult &result)
+{
+    m_waiting = false;
+    if (!result) {
+        emit finished({UpdateCheckOutcome::Failed, result});
+        return;
+    }
+    const FileBytes file = readDataFile(m_localFile);
+    if (!file.ok) {
+        emit finished({UpdateCheckOutcome::Failed,
+                       DownloadResult::failure(InputPastEndOfFile, QStringLiteral("Input past end of file"))});
+        return;
+    }
+    const std::optional<QVersionNumber> version = announcedVersion(file.bytes);
+    if (!version) {
+        emit finished({UpdateCheckOutcome::Failed,
+                       DownloadResult::failure(NoVersionAnnounced,
+                                               QStringLiteral("The server's answer is not a version number"))});
+        return;
+    }
+    emit finished({compareWithProgramVersion(*version), {}});
 }
 
 } // namespace parlora

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <optional>
 
 namespace parlora {
 
@@ -48,92 +47,143 @@ bool isHttpLevelError(QNetworkReply::NetworkError error)
         || (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
 }
 
+DownloadResult openUrlFailed()
+{
+    return DownloadResult::failure(downloaderror::OpenUrlFailed,
+                                   QStringLiteral("An error occurred calling InternetOpenUrl function"));
+}
+
+constexpr int HttpOk = 200;
+
 } // namespace
 
-DownloadResult CopyURLToFile(const QString &url, const QString &fileName, const DownloadLimits &limits)
+HttpDownload::HttpDownload(QObject *parent) : QObject(parent)
 {
-    if (url.isEmpty() || fileName.isEmpty())
-        return DownloadResult::failure(downloaderror::InvalidArgument,
-                                       QStringLiteral("Invalid procedure call or argument"));
-
-    const DownloadResult openUrlFailed = DownloadResult::failure(
-        downloaderror::OpenUrlFailed, QStringLiteral("An error occurred calling InternetOpenUrl function"));
-    const QUrl address(url, QUrl::StrictMode);
-    if (!address.isValid() || address.isRelative())
-        return openUrlFailed;
-
-    QNetworkAccessManager manager;
-    manager.setProxyFactory(new SystemProxyFactory);
-    QNetworkRequest request(address);
-    request.setHeader(QNetworkRequest::UserAgentHeader, agentName());
-    // The manager and its replies go together at the end of this function.
-    QNetworkReply *reply = manager.get(request);
-
-    QSaveFile file(fileName);
-    std::optional<DownloadResult> failure;
-    qint64 received = 0;
-
-    auto fail = [&](DownloadResult result) {
-        if (!failure)
-            failure = std::move(result);
-        reply->abort();
-    };
-
-    auto drain = [&] {
-        if (failure)
-            return;
-        if (!file.isOpen() && !file.open(QIODevice::WriteOnly)) {
-            fail(DownloadResult::failure(downloaderror::PathFileAccess, QStringLiteral("Path/File access error")));
-            return;
-        }
-        while (reply->bytesAvailable() > 0) {
-            const QByteArray chunk = reply->read(ReadChunkSize);
-            received += chunk.size();
-            if (received > limits.maxBytes) {
-                fail(DownloadResult::failure(downloaderror::TooLarge,
-                                             QStringLiteral("The download is larger than the size limit")));
-                return;
-            }
-            if (file.write(chunk) != chunk.size()) {
-                fail(DownloadResult::failure(downloaderror::DeviceIo, QStringLiteral("Device I/O error")));
-                return;
-            }
-        }
-    };
-
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
         fail(DownloadResult::failure(downloaderror::TimedOut,
                                      QStringLiteral("The download did not finish in time")));
     });
-    QObject::connect(reply, &QNetworkReply::readyRead, &loop, drain);
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+}
 
-    if (!reply->isFinished()) {
-        deadline.start(limits.timeout);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+HttpDownload::~HttpDownload()
+{
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
     }
-    deadline.stop();
+}
 
+void HttpDownload::start(const QString &url, const QString &fileName, const DownloadLimits &limits)
+{
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+        m_reply->deleteLater();
+        m_reply = nullptr;
+    }
+    m_limits = limits;
+    m_received = 0;
+    m_failure.reset();
+    m_file.reset();
+
+    // Answers that need no network still arrive through the event loop, as
+    // every other outcome does.
+    const auto failSoon = [this](DownloadResult result) {
+        QTimer::singleShot(0, this, [this, result] { emit finished(result); });
+    };
+    if (url.isEmpty() || fileName.isEmpty())
+        return failSoon(DownloadResult::failure(downloaderror::InvalidArgument,
+                                                QStringLiteral("Invalid procedure call or argument")));
+    const QUrl address(url, QUrl::StrictMode);
+    if (!address.isValid() || address.isRelative())
+        return failSoon(openUrlFailed());
+
+    if (!m_manager) {
+        m_manager = std::make_unique<QNetworkAccessManager>();
+        m_manager->setProxyFactory(new SystemProxyFactory);
+    }
+    m_file = std::make_unique<QSaveFile>(fileName);
+    QNetworkRequest request(address);
+    request.setHeader(QNetworkRequest::UserAgentHeader, agentName());
+    m_reply = m_manager->get(request);
+    connect(m_reply, &QNetworkReply::readyRead, this, &HttpDownload::drain);
+    connect(m_reply, &QNetworkReply::finished, this, &HttpDownload::complete);
+    m_deadline.start(m_limits.timeout);
+}
+
+void HttpDownload::fail(DownloadResult result)
+{
+    if (!m_failure)
+        m_failure = std::move(result);
+    if (m_reply)
+        m_reply->abort();
+}
+
+void HttpDownload::drain()
+{
+    if (m_failure || !m_reply)
+        return;
+    // An error page is not the file asked for: nothing of it is kept.
+    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && status.toInt() != HttpOk) {
+        fail(DownloadResult::failure(downloaderror::HttpStatus,
+                                     QStringLiteral("The server answered with HTTP status %1").arg(status.toInt())));
+        return;
+    }
+    if (!m_file->isOpen() && !m_file->open(QIODevice::WriteOnly)) {
+        fail(DownloadResult::failure(downloaderror::PathFileAccess, QStringLiteral("Path/File access error")));
+        return;
+    }
+    while (m_reply->bytesAvailable() > 0) {
+        const QByteArray chunk = m_reply->read(ReadChunkSize);
+        m_received += chunk.size();
+        if (m_received > m_limits.maxBytes) {
+            fail(DownloadResult::failure(downloaderror::TooLarge,
+                                         QStringLiteral("The download is larger than the size limit")));
+            return;
+        }
+        if (m_file->write(chunk) != chunk.size()) {
+            fail(DownloadResult::failure(downloaderror::DeviceIo, QStringLiteral("Device I/O error")));
+            return;
+        }
+    }
+}
+
+void HttpDownload::complete()
+{
+    m_deadline.stop();
+    QNetworkReply *reply = m_reply;
+    if (!reply)
+        return;
     const QNetworkReply::NetworkError error = reply->error();
     const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    if (!failure && error != QNetworkReply::NoError && !isHttpLevelError(error))
-        failure = answered ? DownloadResult::failure(downloaderror::BrokenOff,
-                                                     QStringLiteral("The connection broke off during the download"))
-                           : openUrlFailed;
     // Whatever arrived after the last readyRead; also opens the file for an
-    // empty body, which is a valid (empty) download.
+    // empty body, which is a valid (empty) download, and checks the status.
     drain();
+    if (!m_failure && error != QNetworkReply::NoError && !isHttpLevelError(error))
+        m_failure = answered ? DownloadResult::failure(downloaderror::BrokenOff,
+                                                       QStringLiteral("The connection broke off during the download"))
+                             : openUrlFailed();
+    if (!m_failure && error != QNetworkReply::NoError)
+        m_failure = DownloadResult::failure(downloaderror::HttpStatus, reply->errorString());
+    m_reply = nullptr;
+    reply->deleteLater();
 
-    if (failure) {
-        file.cancelWriting();
-        return *failure;
+    if (m_failure) {
+        m_file->cancelWriting();
+        return finishWith(*m_failure);
     }
-    if (!file.commit())
-        return DownloadResult::failure(downloaderror::PathFileAccess, QStringLiteral("Path/File access error"));
-    return {};
+    if (!m_file->commit())
+        return finishWith(
+            DownloadResult::failure(downloaderror::PathFileAccess, QStringLiteral("Path/File access error")));
+    finishWith({});
+}
+
+void HttpDownload::finishWith(DownloadResult result)
+{
+    m_file.reset();
+    emit finished(result);
 }
 
 } // namespace parlora

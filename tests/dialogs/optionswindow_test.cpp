@@ -2,6 +2,7 @@
 #include "dialogs/linklabel.h"
 #include "dialogs/optionswindow.h"
 #include "dialogs/updatewindow.h"
+#include "localisation/builtinmessages.h"
 #include "localhttpserver.h"
 
 #include <QCheckBox>
@@ -44,7 +45,7 @@ protected:
         for (int line = 1; line <= 57; ++line)
             lines << QStringLiteral("%1 %2%3").arg(name).arg(line).arg(captionTail);
         lines << QStringLiteral("# messages");
-        for (int index = 0; index <= 22; ++index)
+        for (int index = 0; index < UsedMessageCount; ++index)
             lines << QStringLiteral("%1 message %2").arg(name).arg(index);
         addFile(name + QStringLiteral(".lng"), lines.join(QStringLiteral("\r\n")).toLatin1());
     }
@@ -163,20 +164,26 @@ TEST_F(OptionsWindowTest, AnnullaStoresNothingAndReturningToTheWindowForgetsTheC
     EXPECT_EQ(control<QComboBox>("cmbLingua")->currentText(), QStringLiteral("Italiano"));
 }
 
-TEST_F(OptionsWindowTest, UpdateCheckSaysUpToDateIsSilentOnFailureOrOpensTheUpdateWindow)
+TEST_F(OptionsWindowTest, UpdateCheckSaysUpToDateOrFailedOrOpensTheUpdateWindow)
 {
+    QPushButton *button = control<QPushButton>("cmdUpdate");
+    const QString caption = button->text();
     server.answer("3.1\r\n");
     click("cmdUpdate");
-    EXPECT_EQ(messages, QStringList{QStringLiteral("Italiano message 12")});
-    server.answer("");
+    QTRY_COMPARE(messages, QStringList{QStringLiteral("Italiano message 12")});
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_EQ(button->text(), caption);
+
+    server.answer("3.2", "404 Not Found");
     click("cmdUpdate");
-    EXPECT_EQ(messages.size(), 1) << "an empty download ends the check silently";
+    QTRY_COMPARE(messages.size(), 2);
+    EXPECT_TRUE(messages.last().startsWith(QStringLiteral("Italiano message 34"))) << "a failed check is told";
     EXPECT_EQ(window.updateWindow(), nullptr);
 
     server.answer("3.2\r\n");
     click("cmdUpdate");
+    QTRY_VERIFY(window.updateWindow());
     QPointer<UpdateWindow> update = window.updateWindow();
-    ASSERT_TRUE(update);
     EXPECT_TRUE(update->isVisible());
     EXPECT_EQ(updateAnnouncement(), QStringLiteral("Italiano message 11"));
 
@@ -188,6 +195,7 @@ TEST_F(OptionsWindowTest, UpdateCheckSaysUpToDateIsSilentOnFailureOrOpensTheUpda
     // Hidden, it keeps the announcement it was made with...
     language.SetInterfaceLanguage(QStringLiteral("English"));
     click("cmdUpdate");
+    QTRY_VERIFY(update->isVisible());
     EXPECT_EQ(window.updateWindow(), update.data());
     EXPECT_EQ(updateAnnouncement(), QStringLiteral("Italiano message 11"));
     // ...closed, it is made again with the current one.
@@ -195,5 +203,26 @@ TEST_F(OptionsWindowTest, UpdateCheckSaysUpToDateIsSilentOnFailureOrOpensTheUpda
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(update.isNull());
     click("cmdUpdate");
+    QTRY_VERIFY(window.updateWindow());
     EXPECT_EQ(updateAnnouncement(), QStringLiteral("English message 11"));
+}
+
+// A slow server once froze the window and replayed every click afterwards.
+TEST_F(OptionsWindowTest, WhileTheServerIsSlowTheButtonSaysSoAndTakesNoClicks)
+{
+    server.hang();
+    window.setUpdateCheckSetup({server.address(), downloads.path(), {std::chrono::milliseconds(500), 1024}});
+    QPushButton *button = control<QPushButton>("cmdUpdate");
+    click("cmdUpdate");
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(button->text(), QStringLiteral("Italiano message 33"));
+    click("cmdUpdate");
+    click("cmdUpdate");
+    QTRY_VERIFY(button->isEnabled());
+    EXPECT_EQ(messages.size(), 1) << "one check, one answer";
+
+    // A build without an update server says so instead.
+    window.setUpdateCheckSetup({QString(), downloads.path(), {}});
+    click("cmdUpdate");
+    EXPECT_EQ(messages.last(), QStringLiteral("Italiano message 32"));
 }

@@ -1,8 +1,10 @@
 #include "dialogs/updatecheck.h"
 #include "localhttpserver.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,14 +19,30 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+UpdateCheckOutcome runCheck(const UpdateCheckSetup &setup)
+{
+    UpdateCheck check;
+    QSignalSpy finished(&check, &UpdateCheck::finished);
+    check.start(setup);
+    EXPECT_TRUE(finished.wait(10000));
+    return finished.isEmpty() ? UpdateCheckOutcome{} : finished.front().front().value<UpdateCheckOutcome>();
+}
+
+DownloadResult runDownload(const QString &url, const QString &file, const DownloadLimits &limits = {})
+{
+    HttpDownload download;
+    QSignalSpy finished(&download, &HttpDownload::finished);
+    download.start(url, file, limits);
+    EXPECT_TRUE(finished.wait(10000));
+    return finished.isEmpty() ? DownloadResult{} : finished.front().front().value<DownloadResult>();
+}
+
 } // namespace
 
-TEST(UpdateCheck, ComparesTheWholeFirstLineWithTheProgramVersion)
+TEST(UpdateCheck, ComparesTheAnnouncedVersionNumerically)
 {
-    // Longer than one read of the download, so it arrives in pieces.
     QByteArray longBody("3.1\r\n");
-    for (int i = 0; i < 10000; ++i)
-        longBody.append(char(i * 7 % 256));
+    longBody.append(QByteArray(10000, 'x')); // arrives in several reads
     const struct {
         const char *name;
         QByteArray body;
@@ -32,14 +50,18 @@ TEST(UpdateCheck, ComparesTheWholeFirstLineWithTheProgramVersion)
         UpdateCheckOutcome::Result expected;
     } cases[] = {
         {"sameVersion", "3.1\r\n", "200 OK", UpdateCheckOutcome::UpToDate},
-        {"onlyTheFirstLineCounts", "3.1\r\n3.2\r\n", "200 OK", UpdateCheckOutcome::UpToDate},
+        {"lfLineEnd", "3.1\n", "200 OK", UpdateCheckOutcome::UpToDate},
+        {"noLineEnd", "3.1", "200 OK", UpdateCheckOutcome::UpToDate},
+        {"onlyTheFirstLineCounts", "3.1\r\n9.9\r\n", "200 OK", UpdateCheckOutcome::UpToDate},
+        {"spacesAroundAreLayout", " 3.1 \r\n", "200 OK", UpdateCheckOutcome::UpToDate},
         {"higherVersion", "3.2", "200 OK", UpdateCheckOutcome::NewerVersion},
-        {"lowerVersion", "3.0\r\n", "200 OK", UpdateCheckOutcome::NewerVersion},
-        {"trailingSpaceIsNotTrimmed", "3.1 \r\n", "200 OK", UpdateCheckOutcome::NewerVersion},
-        {"emptyFirstLine", "\r\n3.1\r\n", "200 OK", UpdateCheckOutcome::NewerVersion},
-        {"errorPageIsKept", "<html>Not Found</html>", "404 Not Found", UpdateCheckOutcome::NewerVersion},
-        {"longBodyIsKeptWholeAndInOrder", longBody, "200 OK", UpdateCheckOutcome::UpToDate},
-        {"emptyBodyHasNoFirstLine", "", "200 OK", UpdateCheckOutcome::Failed},
+        {"partsCompareAsNumbers", "3.10\n", "200 OK", UpdateCheckOutcome::NewerVersion},
+        {"lowerVersionIsNoUpdate", "3.0\r\n", "200 OK", UpdateCheckOutcome::UpToDate},
+        {"longBodyInPieces", longBody, "200 OK", UpdateCheckOutcome::UpToDate},
+        {"errorPageIsAFailure", "3.2", "404 Not Found", UpdateCheckOutcome::Failed},
+        {"textIsNoVersion", "<html>new!</html>", "200 OK", UpdateCheckOutcome::Failed},
+        {"emptyFirstLine", "\r\n3.2\r\n", "200 OK", UpdateCheckOutcome::Failed},
+        {"emptyBody", "", "200 OK", UpdateCheckOutcome::Failed},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -47,13 +69,34 @@ TEST(UpdateCheck, ComparesTheWholeFirstLineWithTheProgramVersion)
         LocalHttpServer server;
         server.answer(c.body, c.status);
 
-        EXPECT_EQ(CheckForUpdate({server.address(), dir.path(), {}}).result, c.expected);
-        EXPECT_EQ(readAll(dir.filePath(QStringLiteral("versione.txt"))), c.body);
+        const UpdateCheckOutcome outcome = runCheck({server.address(), dir.path(), {}});
+        EXPECT_EQ(outcome.result, c.expected) << outcome.failure.description.toStdString();
+        EXPECT_EQ(outcome.result == UpdateCheckOutcome::Failed, !outcome.failure.description.isEmpty());
         EXPECT_TRUE(server.lastRequest().startsWith("GET /Ravaruz/Parlora/versione.txt HTTP/1.1\r\n"));
     }
 }
 
-TEST(CopyURLToFile, FailuresLeaveTheEarlierCopyAlone)
+TEST(UpdateCheck, NeverWritesIntoTheCurrentFolder)
+{
+    QTemporaryDir current;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(current.path()));
+    QFile usersFile(QStringLiteral("versione.txt"));
+    ASSERT_TRUE(usersFile.open(QIODevice::WriteOnly) && usersFile.write("my notes") == 8);
+    usersFile.close();
+    LocalHttpServer server;
+    server.answer("3.1\r\n");
+    QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+
+    EXPECT_EQ(runCheck({server.address(), QString(), {}}).result, UpdateCheckOutcome::UpToDate);
+    EXPECT_EQ(readAll(QStringLiteral("versione.txt")), QByteArray("my notes"));
+    EXPECT_EQ(readAll(cache.filePath(QStringLiteral("parlora/versione.txt"))), QByteArray("3.1\r\n"));
+    qunsetenv("XDG_CACHE_HOME");
+    QDir::setCurrent(previous);
+}
+
+TEST(HttpDownload, FailuresLeaveTheEarlierCopyAlone)
 {
     const struct {
         const char *name;
@@ -84,6 +127,13 @@ TEST(CopyURLToFile, FailuresLeaveTheEarlierCopyAlone)
          },
          {std::chrono::milliseconds(15000), 4096},
          downloaderror::TooLarge},
+        {"notFound",
+         [](LocalHttpServer &server) {
+             server.answer("3.9", "404 Not Found");
+             return server.address();
+         },
+         {},
+         downloaderror::HttpStatus},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -96,16 +146,11 @@ TEST(CopyURLToFile, FailuresLeaveTheEarlierCopyAlone)
 
         QElapsedTimer clock;
         clock.start();
-        const DownloadResult result = CopyURLToFile(c.address(server), target, c.limits);
+        const DownloadResult result = runDownload(c.address(server), target, c.limits);
 
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.errorNumber, c.expectedError) << result.description.toStdString();
         EXPECT_LT(clock.elapsed(), 5000) << "a failure must end the wait promptly";
         EXPECT_EQ(readAll(target), QByteArray("3.0\r\n"));
     }
-
-    // Without a file name nothing is even asked of the server.
-    LocalHttpServer server;
-    EXPECT_EQ(CopyURLToFile(server.address(), QString()).errorNumber, downloaderror::InvalidArgument);
-    EXPECT_TRUE(server.lastRequest().isEmpty());
 }
