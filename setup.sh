@@ -10,7 +10,9 @@ mode=${1:-run}
 build_dir=${PARLORA_BUILD_DIR:-build}
 
 # fonts-liberation2: the narrow sans-serif face the windows were laid out for.
-packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev zlib1g-dev xvfb xauth fonts-liberation2)
+# hunspell-it, -pt-br, -pt-pt: the system dictionaries behind base-form lookup.
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libhunspell-dev hunspell-it hunspell-pt-br hunspell-pt-pt
+          libgtest-dev libbenchmark-dev zlib1g-dev xvfb xauth fonts-liberation2)
 
 missing=()
 for package in "${packages[@]}"; do

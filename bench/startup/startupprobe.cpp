@@ -37,7 +37,7 @@ class SilentPrompts final : public parlora::UserPrompts {
 public:
     void warning(QWidget *, const QString &, const QString &text) override { note(text); }
     void inform(QWidget *, const QString &, const QString &text) override { note(text); }
-    bool retryAfterFailure(QWidget *, const QString &, const QString &text) override
+    bool retryAfterFailure(QWidget *, const QString &, const QString &text, const QString &) override
     {
         note(text);
         return false;
@@ -46,6 +46,11 @@ public:
 private:
     static void note(const QString &text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
 };
+
+parlora::DataLocations portableLocations(const QString &folder)
+{
+    return parlora::chooseDataLocations(folder, true, parlora::LanguagePair().PersonalDictionaryFile, {});
+}
 
 bool copyFolder(const QString &from, const QString &to)
 {
@@ -95,7 +100,7 @@ int measure(int runs)
         SilentPrompts prompts;
         QElapsedTimer clock;
         clock.start();
-        parlora::ParloraSession session(folder.path(), folder.path());
+        parlora::ParloraSession session(folder.path(), folder.path(), portableLocations(folder.path()));
         parlora::ApplicationWindows windows(session, prompts);
         windows.mainWindow().show();
         if (!waitUntilReady(windows.mainWindow(), windows.mainWindow().findChild<QLineEdit *>(QStringLiteral("txtParola")))) {
@@ -121,7 +126,7 @@ int pose(const QString &word)
         return 1;
     settings.close();
     SilentPrompts prompts;
-    parlora::ParloraSession session(folder.path(), folder.path());
+    parlora::ParloraSession session(folder.path(), folder.path(), portableLocations(folder.path()));
     parlora::ApplicationWindows windows(session, prompts);
     parlora::MainWindow &window = windows.mainWindow();
     window.show();

@@ -71,12 +71,13 @@ void loadAll(benchmark::State &state, const Fixture &f)
         return;
     }
     const ApplicationFolder application(folder.path());
+    const DataLocations locations = chooseDataLocations(folder.path(), true, LanguagePair().PersonalDictionaryFile, {});
     NullProgressSink progress;
     for (auto _ : state) {
         DictionaryData data;
         PersonalDictionary personal;
         const LoadResult result =
-            LoadLanguagePair(application, folder.path(), LanguagePair(), QString(), data, personal, progress);
+            LoadLanguagePair(application, folder.path(), LanguagePair(), locations, QString(), data, personal, progress);
         benchmark::DoNotOptimize(result);
         benchmark::DoNotOptimize(data);
     }

@@ -48,6 +48,8 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const Q
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
+    // Captions come from language files: never markup that could load files.
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(place);
     return label;
 }

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <array>
@@ -70,12 +71,20 @@ QString caption(const QObject *target)
     return {};
 }
 
+// Tool tips show rich text when the text looks like markup, and markup can
+// load files (<img src=...>): a language file's text is always shown as the
+// characters it holds.
+QString plainToolTip(const QString &text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+}
+
 void setToolTip(QObject *target, const QString &text)
 {
     if (auto *action = qobject_cast<QAction *>(target))
-        action->setToolTip(text);
+        action->setToolTip(plainToolTip(text));
     else if (auto *widget = qobject_cast<QWidget *>(target))
-        widget->setToolTip(text);
+        widget->setToolTip(plainToolTip(text));
 }
 
 void setToolbarToolTip(QWidget *window, const char *key, const QString &text)
@@ -84,7 +93,7 @@ void setToolbarToolTip(QWidget *window, const char *key, const QString &text)
     const auto actions = window->findChildren<QAction *>();
     for (QAction *action : actions) {
         if (action->data().toString() == wanted)
-            action->setToolTip(text);
+            action->setToolTip(plainToolTip(text));
     }
 }
 

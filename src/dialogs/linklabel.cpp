@@ -6,6 +6,7 @@ namespace parlora {
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
+    setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, QColor(0, 0, 255));

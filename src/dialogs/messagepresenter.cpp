@@ -10,6 +10,7 @@ MessagePresenter plainMessageBox()
     return [](QWidget *parent, const QString &text) {
         QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
                         parent);
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     };
 }

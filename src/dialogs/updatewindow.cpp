@@ -33,6 +33,7 @@ UpdateWindow::UpdateWindow(const QString &announcement, const QString &serverAdd
     setFont(dialogFont());
 
     m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setTextFormat(Qt::PlainText);
     m_label1->setFont(dialogFont(DialogPointSize, true));
     m_label1->setAlignment(Qt::AlignCenter);
     m_label1->adjustSize();

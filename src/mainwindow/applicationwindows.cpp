@@ -47,6 +47,8 @@ OptionsWindow &ApplicationWindows::optionsWindow()
     if (!m_options) {
         m_options = new OptionsWindow(m_session.settings, m_session.interfaceLanguage, m_session.folder, m_main.get());
         m_options->setShellOpener(m_opener);
+        // An option the user confirmed is on disk at once, not only at the end.
+        m_options->setOptionsChangedListener([this] { m_main->optionsChanged(); });
         m_options->setMessagePresenter([this](QWidget *parent, const QString &text) {
             m_prompts.inform(parent, QCoreApplication::applicationName(), text);
         });

@@ -30,6 +30,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
+    // Captions come from language files: never markup that could load files.
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
     if (blue) {
         QPalette palette = label->palette();

@@ -6,6 +6,7 @@
 #include "mainwindow/keypad.h"
 #include "mainwindow/personalpanel.h"
 #include "mainwindow/resultlistbox.h"
+#include "mainwindow/sessionsaver.h"
 #include "mainwindow/textfield.h"
 #include "mainwindow/userprompts.h"
 #include "platform/clipboard.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -92,8 +94,8 @@ bool isEnterKey(int key)
 } // namespace
 
 MainWindow::MainWindow(ParloraSession &session, UserPrompts &prompts, QWidget *parent)
-    : QMainWindow(parent), m_session(session), m_prompts(prompts), m_picItal(artwork::portugueseToItalian()),
-      m_picPort(artwork::italianToPortuguese())
+    : QMainWindow(parent), m_session(session), m_prompts(prompts), m_saver(new SessionSaver(session, this)),
+      m_picItal(artwork::portugueseToItalian()), m_picPort(artwork::italianToPortuguese())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Parlora 3.1"));
@@ -117,6 +119,12 @@ MainWindow::MainWindow(ParloraSession &session, UserPrompts &prompts, QWidget *p
     // also while it loads at start-up.
     m_session.personalDictionary.setUndoRedoListener(
         [this](bool canUndo, bool canRedo) { updateUndoRedo(canUndo, canRedo); });
+    m_saver->setFailureReporter(
+        [this](const QString &file, const QString &reason) { reportBackgroundSaveFailure(file, reason); });
+    connect(m_saver, &SessionSaver::personalEntriesMerged, this, [this] {
+        if (personalPanelOpen())
+            m_frm1->render();
+    });
 }
 
 MainWindow::~MainWindow()
@@ -423,7 +431,8 @@ void MainWindow::startUp()
 
     // A settings file that cannot be created is only noticed at the end,
     // where the user is told and can retry.
-    const StartupSettings stored = readSettingsFile(m_session.folder.path());
+    const StartupSettings stored =
+        readSettingsFile(m_session.locations.settingsFile, true, m_session.locations.seedSettingsFile);
     settings = stored.settings;
     m_session.interfaceLanguage.SetInterfaceLanguage(stored.interfaceLanguage);
     showDirection();
@@ -439,21 +448,44 @@ bool MainWindow::loadDataOnFirstActivation()
     m_text1->clear();
     setStatusText(QString());
     const LoadResult result = m_session.loadData(*this);
-    if (result.outcome == LoadOutcome::MainDictionaryMissing) {
-        m_prompts.inform(this, applicationTitle(), message(Message::MainDictionaryMissing));
+    if (result.outcome != LoadOutcome::Loaded) {
+        const QString text = result.outcome == LoadOutcome::MainDictionaryMissing
+            ? message(Message::MainDictionaryMissing)
+            : message(Message::MainDictionaryUnreadable)
+                  .arg(QDir::toNativeSeparators(result.mainDictionary.file), result.mainDictionary.reason);
+        m_prompts.inform(this, applicationTitle(), text);
         // Nothing was loaded, so nothing may be written back either.
         m_ended = true;
         emit programEnded(1);
         return false;
     }
-    if (!result.personalDictionaryError.isEmpty()) {
-        QString text = result.personalDictionaryError;
-        if (!m_session.personalDictionaryWritable)
-            text += QStringLiteral("\n\nThe file is left as it is: words added in this session will not be saved.");
-        m_prompts.warning(this, applicationTitle(), text);
-    }
+    reportLoadProblems(result);
     m_txtParola->setFocus(Qt::OtherFocusReason);
     return true;
+}
+
+void MainWindow::reportLoadProblems(const LoadResult &result)
+{
+    for (const FileProblem &problem : result.unreadableFiles)
+        m_prompts.warning(this, applicationTitle(),
+                          message(Message::DataFileUnreadable)
+                              .arg(QDir::toNativeSeparators(problem.file), problem.reason));
+    const PersonalDictionary &personal = m_session.personalDictionary;
+    if (result.personalDictionary) {
+        const FileProblem &problem = *result.personalDictionary;
+        // A file that is there but unreadable is kept; one that could not be
+        // created is the folder's problem.
+        const bool exists = QFileInfo::exists(problem.file);
+        const QString where = exists ? problem.file : QFileInfo(problem.file).absolutePath();
+        m_prompts.warning(this, applicationTitle(),
+                          message(exists ? Message::PersonalDictionaryUnreadable : Message::PersonalDictionaryNotCreated)
+                              .arg(QDir::toNativeSeparators(where), problem.reason));
+    } else if (personal.LastLoadReport().notUnderstood()) {
+        m_prompts.warning(this, applicationTitle(),
+                          message(Message::PersonalDictionaryNotUnderstood)
+                              .arg(QDir::toNativeSeparators(personal.FileName()),
+                                   QDir::toNativeSeparators(personal.FileName() + QStringLiteral(".bak"))));
+    }
 }
 
 bool MainWindow::event(QEvent *event)
@@ -485,13 +517,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::shutDown()
 {
     m_ended = true;
-    saveWithRetry([this] { return m_session.saveSettings(); }, m_session.folder.file(SettingsFileName));
-    saveWithRetry([this] { return m_session.savePersonalDictionary(); },
-                  m_session.folder.dataFile(m_session.languagePair.PersonalDictionaryFile));
+    saveWithRetry([this] { return m_saver->saveSettings(); }, Message::SettingsSaveFailed,
+                  m_session.locations.settingsFile);
+    saveWithRetry([this] { return m_saver->savePersonalDictionary(); }, Message::PersonalDictionarySaveFailed,
+                  m_session.locations.personalDictionaryFile);
     emit programEnded(0);
 }
 
-bool MainWindow::saveWithRetry(const std::function<SaveResult()> &save, const QString &fileName)
+bool MainWindow::saveWithRetry(const std::function<SaveResult()> &save, int failureMessage, const QString &fileName)
 {
     // The user's words must not be lost silently: say what failed and let
     // them fix it (a full disk, a read-only folder) and try again.
@@ -499,11 +532,51 @@ bool MainWindow::saveWithRetry(const std::function<SaveResult()> &save, const QS
         const SaveResult result = save();
         if (result)
             return true;
-        const QString text = QStringLiteral("%1 could not be saved.\n\n%2\n\nRetry, or quit without saving it?")
-                                 .arg(QDir::toNativeSeparators(fileName), result.error);
-        if (!m_prompts.retryAfterFailure(this, applicationTitle(), text))
+        const QString text = message(failureMessage).arg(QDir::toNativeSeparators(fileName), result.error)
+            + QStringLiteral("\n\n") + message(Message::RetryOrQuitQuestion);
+        if (!m_prompts.retryAfterFailure(this, applicationTitle(), text, message(Message::QuitWithoutSaving)))
             return false;
     }
+}
+
+bool MainWindow::saveUserDataNow()
+{
+    // Before the data is loaded nothing of the user's has changed; after a
+    // missing main dictionary nothing may be written at all.
+    if (!m_session.dataLoaded())
+        return true;
+    return m_saver->saveEverythingNow();
+}
+
+void MainWindow::optionsChanged()
+{
+    m_saver->settingsChanged();
+}
+
+void MainWindow::reportBackgroundSaveFailure(const QString &file, const QString &reason)
+{
+    const int index = file == m_session.locations.settingsFile ? Message::SettingsSaveFailed
+                                                                : Message::PersonalDictionarySaveFailed;
+    m_prompts.warning(this, applicationTitle(), message(index).arg(QDir::toNativeSeparators(file), reason));
+}
+
+void MainWindow::lookUp(const QString &text, std::optional<bool> language1ToLanguage2)
+{
+    if (language1ToLanguage2 && *language1ToLanguage2 != m_session.settings.Direction)
+        setDirection(*language1ToLanguage2);
+    m_txtParola->setText(text);
+    if (!loadDataOnFirstActivation())
+        return;
+    translateFromButton();
+}
+
+void MainWindow::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
 }
 
 // ---------------------------------------------------------------------------
@@ -564,6 +637,7 @@ void MainWindow::setDirection(bool language1ToLanguage2)
 {
     m_session.settings.Direction = language1ToLanguage2;
     showDirection();
+    m_saver->settingsChanged();
 }
 
 void MainWindow::swapDirection()

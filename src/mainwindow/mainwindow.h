@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -21,6 +22,7 @@ namespace parlora {
 
 class Keypad;
 class PersonalPanel;
+class SessionSaver;
 class ResultListBox;
 class TextField;
 class UserPrompts;
@@ -46,6 +48,20 @@ public:
 
     bool personalPanelOpen() const;
     bool keypadOpen() const;
+
+    // Looks a text up as if typed, in the given direction or the current
+    // one: a word handed over on the command line or by a second start.
+    void lookUp(const QString &text, std::optional<bool> language1ToLanguage2 = std::nullopt);
+    // Brings the window to the front, for a second start of the program.
+    void bringToFront();
+
+    // Saves whatever of the user's is not on disk yet, without asking (the
+    // desktop session ends, a signal ends the program). True when all of it
+    // is on disk.
+    bool saveUserDataNow();
+    // The options changed elsewhere (the options window): write them now.
+    void optionsChanged();
+    SessionSaver &saver() { return *m_saver; }
 
     // ProgressSink: the status bar and the progress bar while loading and
     // translating.
@@ -83,9 +99,11 @@ private:
     void placeWindow();
     void resizeClientArea(int width, int height);
 
-    // Shutdown.
+    // Start-up problems and shutdown.
+    void reportLoadProblems(const LoadResult &result);
+    void reportBackgroundSaveFailure(const QString &file, const QString &reason);
     void shutDown();
-    bool saveWithRetry(const std::function<SaveResult()> &save, const QString &fileName);
+    bool saveWithRetry(const std::function<SaveResult()> &save, int failureMessage, const QString &fileName);
 
     // Translation and direction.
     void translateFromButton();
@@ -125,6 +143,7 @@ private:
 
     ParloraSession &m_session;
     UserPrompts &m_prompts;
+    SessionSaver *m_saver = nullptr;
     bool m_firstActivationDone = false;
     bool m_ended = false;
     // WidestItem: the widest line added to either result list since the

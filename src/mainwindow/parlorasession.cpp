@@ -4,34 +4,38 @@
 
 namespace parlora {
 
-ParloraSession::ParloraSession(QString applicationFolder, QString currentFolder_)
-    : folder(std::move(applicationFolder)), currentFolder(std::move(currentFolder_)), interfaceLanguage(folder)
+ParloraSession::ParloraSession(QString applicationFolder, QString currentFolder_, DataLocations locations_)
+    : folder(std::move(applicationFolder)), currentFolder(std::move(currentFolder_)),
+      locations(std::move(locations_)), interfaceLanguage(folder)
 {
 }
 
 LoadResult ParloraSession::loadData(ProgressSink &progress)
 {
     // Message 0 is the status text while the main dictionary loads.
-    LoadResult result = LoadLanguagePair(folder, currentFolder, languagePair, message(Message::LoadingDictionary), data,
-                                         personalDictionary, progress);
-    if (result.outcome == LoadOutcome::Loaded) {
-        // A file that exists but cannot be read must not be replaced at exit
-        // by the empty store; one that could not be created holds nothing.
-        personalDictionaryWritable = result.personalDictionaryError.isEmpty()
-            || !FileExists(folder.dataFile(languagePair.PersonalDictionaryFile));
+    LoadResult result = LoadLanguagePair(folder, currentFolder, languagePair, locations,
+                                         message(Message::LoadingDictionary), data, personalDictionary, progress);
+    if (result.outcome == LoadOutcome::Loaded)
         m_translator.emplace(data, personalDictionary);
-    }
     return result;
 }
 
-SaveResult ParloraSession::saveSettings() const
+SaveResult ParloraSession::saveSettings()
 {
-    return writeSettingsByte(folder.path(), composeSettingsByte(settings, interfaceLanguage.GetInterfaceLanguage()));
+    const quint8 value = composeSettingsByte(settings, interfaceLanguage.GetInterfaceLanguage());
+    if (m_savedSettingsByte == value && FileExists(locations.settingsFile))
+        return {};
+    const SaveResult written = writeSettingsByte(locations.settingsFile, value);
+    if (written)
+        m_savedSettingsByte = value;
+    return written;
 }
 
-SaveResult ParloraSession::savePersonalDictionary() const
+SaveResult ParloraSession::savePersonalDictionary()
 {
-    if (!personalDictionaryWritable || !dataLoaded())
+    // Before loading there is nothing of the user's in memory; an unchanged
+    // store is on disk already.
+    if (!dataLoaded() || !personalDictionary.isModified())
         return {};
     return personalDictionary.SavePersonalDictionary();
 }

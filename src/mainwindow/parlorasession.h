@@ -6,6 +6,7 @@
 #include "dictionary/settings.h"
 #include "localisation/interfacelanguage.h"
 #include "platform/applicationfolder.h"
+#include "platform/datalocations.h"
 #include "translation/translate.h"
 
 #include <QString>
@@ -22,13 +23,15 @@ enum class LastTextField { None = 0, Word = 1, PersonalWord = 2, PersonalTransla
 // here is global: two sessions in one process do not see each other.
 class ParloraSession {
 public:
-    explicit ParloraSession(QString applicationFolder, QString currentFolder);
+    ParloraSession(QString applicationFolder, QString currentFolder, DataLocations locations);
     ParloraSession(const ParloraSession &) = delete;
     ParloraSession &operator=(const ParloraSession &) = delete;
 
     ApplicationFolder folder;
     // Where the oldest installations left their personal dictionary.
     QString currentFolder;
+    // Where the user's files are read and written.
+    DataLocations locations;
     LanguagePair languagePair;
     Settings settings;
     DictionaryData data;
@@ -43,13 +46,11 @@ public:
     // Only valid after loadData.
     const Translator &translator() const { return *m_translator; }
 
-    // Shutdown writes, each reporting its own failure so the window can
-    // offer a retry instead of losing the user's words.
-    SaveResult saveSettings() const;
-    SaveResult savePersonalDictionary() const;
-    // False when the personal dictionary file existed but could not be read:
-    // writing the (empty) store over it would destroy the user's words.
-    bool personalDictionaryWritable = true;
+    // The writes of the user's files, each reporting its own failure so the
+    // window can say so instead of losing the user's words. Nothing is
+    // written that is on disk already.
+    SaveResult saveSettings();
+    SaveResult savePersonalDictionary();
 
     const LanguageMessages &messages() const { return interfaceLanguage.messages(); }
     QString message(int index) const { return messages().message(index); }
@@ -57,6 +58,7 @@ public:
 private:
     // Built after loading because it may precompute search forms.
     std::optional<Translator> m_translator;
+    std::optional<quint8> m_savedSettingsByte;
 };
 
 } // namespace parlora

@@ -80,7 +80,12 @@ void PersonalPanel::insertPair()
     if (!inserted) {
         // The file could not hold it faithfully: better refused, with the
         // fields kept for correcting, than changed at the next start.
-        m_prompts.warning(window(), m_language.messages().message(Message::PersonalDictionaryTitle), inserted.error);
+        const LanguageMessages &messages = m_language.messages();
+        const QString &refused = inserted.refusedCharacter;
+        const bool lineBreak = refused == QStringLiteral("\r") || refused == QStringLiteral("\n");
+        m_prompts.warning(window(), messages.message(Message::PersonalDictionaryTitle),
+                          lineBreak ? messages.message(Message::LineBreakNotStorable)
+                                    : messages.message(Message::CharacterNotStorable).arg(refused));
         m_txtParolaIta->setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -1,5 +1,6 @@
 #include "parlorarun.h"
 
+#include "localisation/builtinmessages.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -14,8 +15,11 @@ QStringList languageFile(const QString &code)
     QStringList lines{QStringLiteral("# test language %1").arg(code)};
     for (int line = 1; line <= 57; ++line)
         lines << QStringLiteral("%1 caption %2").arg(code).arg(line);
-    for (int index = 0; index < 23; ++index)
-        lines << messageText(code, index);
+    // The messages added later name files and reasons: their test texts
+    // show what was filled in.
+    constexpr int FirstMessageWithArguments = 23;
+    for (int index = 0; index < UsedMessageCount; ++index)
+        lines << messageText(code, index) + (index >= FirstMessageWithArguments ? QStringLiteral(" %1 %2") : QString());
     return lines;
 }
 
@@ -76,7 +80,12 @@ QStringList TestFolder::personalDictionaryLines() const
     return lines;
 }
 
-ParloraRun::ParloraRun(const QString &folder) : session(folder, folder)
+ParloraRun::ParloraRun(const QString &folder)
+    : ParloraRun(folder, chooseDataLocations(folder, true, LanguagePair().PersonalDictionaryFile, {}))
+{
+}
+
+ParloraRun::ParloraRun(const QString &folder, const DataLocations &locations) : session(folder, folder, locations)
 {
     windows = std::make_unique<ApplicationWindows>(session, prompts, [this](const QUrl &url) { opened << url; });
     QObject::connect(&window(), &MainWindow::programEnded, [this](int code) { exitCode = code; });

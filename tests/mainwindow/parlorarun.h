@@ -34,7 +34,7 @@ public:
 
     void warning(QWidget *, const QString &title, const QString &text) override { add(Kind::Warning, title, text); }
     void inform(QWidget *, const QString &title, const QString &text) override { add(Kind::Inform, title, text); }
-    bool retryAfterFailure(QWidget *, const QString &title, const QString &text) override
+    bool retryAfterFailure(QWidget *, const QString &title, const QString &text, const QString &) override
     {
         add(Kind::Retry, title, text);
         return retryAnswer();
@@ -74,7 +74,9 @@ inline QString messageText(const QString &languageCode, int index)
 // with the data loaded.
 class ParloraRun {
 public:
+    // The user's files beside the program, as in a build folder.
     explicit ParloraRun(const QString &folder);
+    ParloraRun(const QString &folder, const DataLocations &locations);
 
     MainWindow &window() { return windows->mainWindow(); }
     template <typename T> T *find(const char *name)

@@ -40,7 +40,7 @@ TEST_F(PersonalPanel, InsertRefusesMissingLongOrUnstorableWordsTranslationFirst)
         {"TranslationTooLong", fiftyOne, fiftyOne, messageText(Pt, 7), "txtParolaLin"},
         {"WordTooLong", fiftyOne, fifty, messageText(Pt, 7), "txtParolaIta"},
         {"CharacterTheFileCannotHold", QStringLiteral("freccia \u2192"), QStringLiteral("seta"),
-         QStringLiteral("\u2192"), "txtParolaIta"},
+         messageText(Pt, 35) + QStringLiteral(" \u2192"), "txtParolaIta"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

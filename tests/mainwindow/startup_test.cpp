@@ -1,5 +1,6 @@
 #include "parlorarun.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -104,6 +105,79 @@ TEST(StartUp, MissingMainDictionaryShowsMessage21AndEndsWithoutWriting)
     }
     EXPECT_EQ(folder.settingsBytes(), QByteArray("\x04\xff", 2));
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("dic/portital.per"))));
+}
+
+TEST(StartUp, UnreadableMainDictionaryIsNamedWithItsReasonAndEndsTheProgram)
+{
+    TestFolder folder;
+    QFile main(folder.filePath(QStringLiteral("dic/portital.diz")));
+    ASSERT_TRUE(main.open(QIODevice::WriteOnly) && main.resize(MaxDataFileBytes + 1));
+    main.close();
+    ParloraRun run(folder.path());
+    ASSERT_EQ(run.prompts.shown.size(), 1);
+    EXPECT_TRUE(run.prompts.shown[0].text.startsWith(messageText(QStringLiteral("pt"), 27) + ' ' + main.fileName()))
+        << run.prompts.shown[0].text.toStdString();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("dic/portital.per"))));
+}
+
+// The user's files are on disk as they change, so that the program may end
+// in any way (a lost display, a crash) without losing them.
+TEST(UserFiles, ChangesReachTheDiskWithoutQuitting)
+{
+    TestFolder folder;
+    ParloraRun run(folder.path());
+    run.trigger("menuItaPorto");
+    EXPECT_EQ(quint8(folder.settingsBytes().at(0)) & 1, 1) << "an option is written when it changes";
+
+    run.trigger("menuDizionarioPersonale");
+    run.insertPersonal(QStringLiteral("mare"), QStringLiteral("mar"));
+    QTRY_COMPARE(folder.personalDictionaryLines(), (QStringList{QStringLiteral("mare"), QStringLiteral("mar")}));
+    run.list("lstDicPer")->setCurrentRow(0);
+    run.pressKey("lstDicPer", Qt::Key_Delete);
+    QTRY_COMPARE(folder.personalDictionaryLines(), QStringList());
+    run.trigger("menuAnnulla");
+    QTRY_COMPARE(folder.personalDictionaryLines(), (QStringList{QStringLiteral("mare"), QStringLiteral("mar")}));
+}
+
+// Installed where the user cannot write (a package, a read-only medium),
+// the program once threw every word away at exit.
+TEST(UserFiles, AnUnwritableProgramFolderKeepsThemInTheUserFolders)
+{
+    TestFolder folder;
+    QTemporaryDir home;
+    const DataLocations locations = chooseDataLocations(
+        folder.path(), true, QStringLiteral("portital.per"),
+        {home.filePath(QStringLiteral("config/parlora")), home.filePath(QStringLiteral("data/parlora"))},
+        [](const QString &) { return false; });
+    {
+        ParloraRun run(folder.path(), locations);
+        EXPECT_TRUE(run.prompts.shown.isEmpty()) << run.prompts.shown.value(0).text.toStdString();
+        run.trigger("menuDizionarioPersonale");
+        run.insertPersonal(QStringLiteral("mare"), QStringLiteral("mar"));
+        run.close();
+    }
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("dic/portital.per"))));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("parlora.ini"))));
+    EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("config/parlora/parlora.ini"))));
+    ParloraRun next(folder.path(), locations);
+    EXPECT_EQ(next.session.personalDictionary.RenderEntries(), QStringList{QStringLiteral("mare --> mar")});
+}
+
+TEST(UserFiles, APersonalDictionaryWithLinuxLineEndsShowsItsPairsAndSurvives)
+{
+    TestFolder folder;
+    QFile file(folder.filePath(QStringLiteral("dic/portital.per")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("sole\nsol\nluna\nlua\nmare\nmar\n") == 27);
+    file.close();
+    {
+        ParloraRun run(folder.path());
+        run.trigger("menuDizionarioPersonale");
+        EXPECT_EQ(run.lines("lstDicPer").size(), 3);
+        run.close();
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("sole\nsol\nluna\nlua\nmare\nmar\n")) << "unchanged, so left as it was";
 }
 
 TEST(StartUp, UnknownSavedLanguageFallsBackToEnglishNextTime)
