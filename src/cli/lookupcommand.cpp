@@ -1,6 +1,7 @@
 #include "cli/lookupcommand.h"
 
 #include "dictionary/settings.h"
+#include "platform/datalocations.h"
 #include "localisation/builtinmessages.h"
 #include "localisation/interfacelanguage.h"
 #include "translation/translate.h"
@@ -51,6 +52,8 @@ LanguageMessages englishMessages()
     texts[Message::WordNotFound] = QStringLiteral("Word not found");
     texts[Message::SimilarWordsHint] = QStringLiteral("Double-click a similar word to translate it");
     texts[Message::MainDictionaryMissing] = QStringLiteral("The main dictionary file is missing.");
+    texts[Message::MainDictionaryUnreadable] = QStringLiteral("The main dictionary %1 cannot be read: %2.");
+    texts[Message::DataFileUnreadable] = QStringLiteral("The file %1 cannot be read (%2) and is left out for now.");
     texts[Message::SearchingPhrasebook] = QStringLiteral("Searching the phrasebook...");
     return LanguageMessages(texts);
 }
@@ -167,7 +170,13 @@ int runLookup(const QStringList &arguments, const QString &defaultFolder, QTextS
     }
 
     const ApplicationFolder folder(request->folder);
-    const StartupSettings startup = readSettingsFile(folder.path(), false);
+    const LanguagePair pair;
+    // The same files the desktop program uses; here they are only read.
+    const DataLocations locations =
+        chooseDataLocations(folder.path(), true, pair.PersonalDictionaryFile, standardUserFolders());
+    const QString settingsPath = FileExists(locations.settingsFile) ? locations.settingsFile
+                                                                    : locations.seedSettingsFile;
+    const StartupSettings startup = readSettingsFile(settingsPath, false);
     Settings settings = startup.settings;
     settings.Direction = request->direction.value_or(settings.Direction);
     settings.SimilarWordSearch = request->similar.value_or(settings.SimilarWordSearch);
@@ -175,20 +184,33 @@ int runLookup(const QStringList &arguments, const QString &defaultFolder, QTextS
     const LanguageMessages messages =
         chooseMessages(folder, request->language.isEmpty() ? startup.interfaceLanguage : request->language);
 
-    const LanguagePair pair;
     DictionaryData data;
     PersonalDictionary personal;
     NullProgressSink progress;
-    if (LoadDictionaryFiles(folder, pair, QString(), data, progress) == LoadOutcome::MainDictionaryMissing) {
+    const LoadResult loaded = LoadDictionaryFiles(folder, pair, QString(), data, progress);
+    switch (loaded.outcome) {
+    case LoadOutcome::Loaded: break;
+    case LoadOutcome::MainDictionaryMissing:
         err << messages.message(Message::MainDictionaryMissing) << '\n';
         return ExitFailure;
+    case LoadOutcome::MainDictionaryUnreadable:
+        err << messages.message(Message::MainDictionaryUnreadable).arg(loaded.mainDictionary.file,
+                                                                        loaded.mainDictionary.reason)
+            << '\n';
+        return ExitFailure;
     }
+    for (const FileProblem &problem : loaded.unreadableFiles)
+        err << messages.message(Message::DataFileUnreadable).arg(problem.file, problem.reason) << '\n';
     // A terminal lookup never changes an installation: the personal
     // dictionary is read when it exists, never created or moved into place,
-    // and an unreadable one is simply left out.
-    const QString personalPath = folder.dataFile(pair.PersonalDictionaryFile);
-    if (FileExists(personalPath))
-        (void)personal.LoadPersonalDictionary(personalPath);
+    // and an unreadable one is only reported.
+    const QString personalPath = FileExists(locations.personalDictionaryFile) ? locations.personalDictionaryFile
+                                                                            : locations.seedPersonalDictionaryFile;
+    if (FileExists(personalPath)) {
+        const SaveResult read = personal.LoadPersonalDictionary(personalPath);
+        if (!read)
+            err << messages.message(Message::DataFileUnreadable).arg(personalPath, read.error) << '\n';
+    }
 
     const Translator translator(data, personal);
     const TranslationResult result =

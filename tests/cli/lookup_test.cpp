@@ -135,6 +135,15 @@ TEST_F(Lookup, UsageErrorsAndMissingMainDictionaryExitWithTwo)
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(result.out.isEmpty());
     EXPECT_EQ(result.err, "Italiano lacks its main dictionary\n");
+
+    // One that is there but cannot be read is an error too, never an empty
+    // dictionary that finds nothing.
+    QFile huge(m_folder.filePath("dic/portital.diz"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(MaxDataFileBytes + 1));
+    huge.close();
+    const LookupOutput unreadable = run({"casa"});
+    EXPECT_EQ(unreadable.exitCode, 2);
+    EXPECT_TRUE(unreadable.err.contains(huge.fileName())) << unreadable.err.toStdString();
 }
 
 } // namespace
