@@ -13,7 +13,12 @@ std::optional<QString> RewriteQuery(const QString &query, const GrammarRule &rul
     const qsizetype kept = query.size() - rule.Pattern.size() + 1;
     if (kept < 0)
         return std::nullopt;
-    return query.left(kept) + rule.Replacement.mid(1);
+    // An empty word would be found between any two spaces of any phrase: a
+    // query of spaces alone would list the whole phrasebook.
+    QString rewritten = query.left(kept) + rule.Replacement.mid(1);
+    if (rewritten.isEmpty())
+        return std::nullopt;
+    return rewritten;
 }
 
 QString HighlightPhrase(const QString &phrase, const QString &word)

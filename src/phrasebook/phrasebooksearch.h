@@ -17,7 +17,8 @@ namespace parlora::phrasebook {
 // The length kept from the query is computed from the pattern's length, so
 // a pattern with wildcards after its "*" can ask for fewer than no
 // characters; such a rule cannot describe an ending of this query and is
-// not applied (nothing is returned).
+// not applied (nothing is returned). Neither is a rule that leaves an empty
+// word.
 std::optional<QString> RewriteQuery(const QString &query, const GrammarRule &rule);
 
 // The phrase as shown: every occurrence of the found word, also inside longer

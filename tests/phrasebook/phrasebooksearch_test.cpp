@@ -48,6 +48,9 @@ TEST(PhrasebookSearch, RewriteReplacesTheMatchedEnding)
     // ... or below zero: such a rule does not apply.
     EXPECT_EQ(RewriteQuery("cani", {"*[!ae]i", "*e"}), std::nullopt);
     EXPECT_EQ(RewriteQuery("aeizz", {"*[aeiou][aeiou][aeiou]zz", "*o"}), std::nullopt);
+    // An empty word would match between any two spaces of every phrase.
+    EXPECT_EQ(RewriteQuery("", {"*", "*"}), std::nullopt);
+    EXPECT_EQ(RewriteQuery("s", {"*s", "*"}), std::nullopt);
 }
 
 TEST(PhrasebookSearch, FindsWholeWordsOfTheSearchForm)
@@ -70,13 +73,14 @@ TEST(PhrasebookSearch, ResultsInRuleOrderThenPhraseOrderWithoutDuplicateTest)
               "PARLARE bene\r\nfalar bem\r\n\r\nio PARLO\r\neu falo\r\n\r\nio PARLO\r\neu falo\r\n\r\n");
 }
 
-TEST(PhrasebookSearch, RewrittenTextWithSpacesOrEmptyIsSearchedLiterally)
+TEST(PhrasebookSearch, RewrittenTextWithSpacesIsSearchedLiterallyButNeverAnEmptyWord)
 {
-    const Phrasebook phrasebook = makePhrasebook({{"bom dia a todos", "x"}, {"a  b", "y"}, {"z", "w"}});
+    const Phrasebook phrasebook = makePhrasebook({{"bom dia a todos", "x"}, {"a  b. C", "y"}, {"z", "w"}});
     const GrammarList identity{{{"*", "*"}}};
     EXPECT_EQ(search("dia a", identity, phrasebook), "bom DIA A todos\r\nx\r\n\r\n");
-    // An empty query finds the phrases with two spaces in their search form.
-    EXPECT_EQ(search("", identity, phrasebook), "a  b\r\ny\r\n\r\n");
+    // Every phrase with punctuation has two spaces in its search form: an
+    // empty query (spaces typed alone) once listed them all.
+    EXPECT_EQ(search("", identity, phrasebook), "");
 }
 
 TEST(PhrasebookSearch, EmptyGrammarOrPhrasebookShowsNothingAndProgressCountsRules)
