@@ -19,6 +19,17 @@ QString headwordOf(QStringView header)
     return header.left(end).trimmed().toString();
 }
 
+QString partOfSpeechOf(QStringView header)
+{
+    const qsizetype open = header.indexOf(u" <");
+    if (open < 0)
+        return QString();
+    const qsizetype close = header.indexOf(u'>', open);
+    if (close < 0)
+        return QString();
+    return header.sliced(open + 2, close - open - 2).trimmed().toString();
+}
+
 // "3. text": a numbered sense (or a gloss that happens to start with a number).
 const QRegularExpression &numberedLine()
 {
@@ -50,11 +61,13 @@ void appendTranslations(QString line, QStringList &translations)
     translations.append(splitTranslations(line));
 }
 
-QStringList numberedSenseTranslations(const QStringList &body)
+QStringList numberedSenseTranslations(const QStringList &body, const GlossTest &isGloss)
 {
     QStringList translations;
     int nextSense = 1;
     bool glossFollows = false;
+    // Right after a sense line, a gloss may come or the next sense.
+    bool glossMayFollow = false;
     for (const QString &line : body) {
         if (glossFollows) {
             // Glosses may carry their own numbering; a line announced as a
@@ -64,13 +77,18 @@ QStringList numberedSenseTranslations(const QStringList &body)
         }
         if (glossNumberLine().match(line).hasMatch()) {
             glossFollows = true;
+            glossMayFollow = false;
             continue;
         }
         const QRegularExpressionMatch match = numberedLine().match(line);
-        if (match.hasMatch() && match.captured(1).toInt() == nextSense) {
+        const bool nextNumber = match.hasMatch() && match.captured(1).toInt() == nextSense;
+        if (nextNumber && !(glossMayFollow && isGloss && isGloss(match.capturedView(2)))) {
             ++nextSense;
             appendTranslations(match.captured(2), translations);
             glossFollows = trailingGlossNumber().match(line).hasMatch();
+            glossMayFollow = !glossFollows;
+        } else {
+            glossMayFollow = false;
         }
     }
     return translations;
@@ -105,7 +123,7 @@ QStringList splitTranslations(QStringView line)
     return pieces;
 }
 
-DictdEntry parseDictdEntry(QStringView article)
+DictdEntry parseDictdEntry(QStringView article, const GlossTest &isGloss)
 {
     QStringList lines = article.toString().split(u'\n');
     for (QString &line : lines) {
@@ -119,6 +137,7 @@ DictdEntry parseDictdEntry(QStringView article)
     if (lines.isEmpty())
         return entry;
     entry.headword = headwordOf(lines.first());
+    entry.partOfSpeech = partOfSpeechOf(lines.first());
     const QStringList body = lines.mid(1);
     if (body.isEmpty())
         return entry;
@@ -126,7 +145,7 @@ DictdEntry parseDictdEntry(QStringView article)
     // Articles with several senses number them from "1. "; an article with
     // one sense has its translations on the first line and glosses after it.
     if (body.first().startsWith(u"1. "))
-        entry.translations = numberedSenseTranslations(body);
+        entry.translations = numberedSenseTranslations(body, isGloss);
     else
         appendTranslations(body.first(), entry.translations);
     return entry;
