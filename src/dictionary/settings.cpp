@@ -16,6 +16,7 @@ StartupSettings decodeSettingsByte(quint8 value)
     state.settings.Direction = value & settingsbyte::DirectionBit;
     state.settings.SimilarWordSearch = value & settingsbyte::SimilarWordBit;
     state.settings.PhrasebookSearch = value & settingsbyte::PhrasebookBit;
+    state.settings.BaseFormSearch = !(value & settingsbyte::BaseFormsOffBit);
     // Italian wins over Portuguese; English is the fallback for everything
     // else, including languages that have no bit of their own.
     if (value & settingsbyte::ItalianBit)
@@ -88,6 +89,8 @@ quint8 composeSettingsByte(const Settings &settings, const QString &interfaceLan
         value |= settingsbyte::SimilarWordBit;
     if (settings.Direction)
         value |= settingsbyte::DirectionBit;
+    if (!settings.BaseFormSearch)
+        value |= settingsbyte::BaseFormsOffBit;
     return value;
 }
 

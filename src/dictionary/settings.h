@@ -12,6 +12,8 @@ struct Settings {
     bool Direction = false;
     bool SimilarWordSearch = false;
     bool PhrasebookSearch = false;
+    // Looking up the base form of an inflected word (parliamo -> parlare).
+    bool BaseFormSearch = true;
 };
 
 namespace settingsbyte {
@@ -21,6 +23,9 @@ inline constexpr quint8 ItalianBit = 4;
 inline constexpr quint8 PortugueseBit = 8;
 inline constexpr quint8 EnglishBit = 16;
 inline constexpr quint8 PhrasebookBit = 32;
+// Set means base forms are OFF: every file written before the option
+// existed, and the first run's byte 11, leave it clear and keep them on.
+inline constexpr quint8 BaseFormsOffBit = 64;
 // What a newly created file holds: byte 0, then a marker that is never read.
 inline constexpr quint8 CreatedFirstByte = 11;
 inline constexpr quint8 CreatedMarkerByte = 255;

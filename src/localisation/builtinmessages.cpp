@@ -43,6 +43,10 @@ QStringList builtInMessages()
         QStringLiteral("Non è stato possibile controllare gli aggiornamenti: %1"),
         QStringLiteral("Il carattere \"%1\" non può essere salvato nel dizionario personale."),
         QStringLiteral("Un ritorno a capo non può essere salvato nel dizionario personale."),
+        QStringLiteral("%1 » %2"),
+        QStringLiteral("Nessuna voce per \"%1\": ecco le traduzioni della sua forma di base"),
+        QStringLiteral("Cerca le forme di base"),
+        QStringLiteral("Per una parola flessa (parliamo, uomini) mostra le traduzioni della sua forma di base (parlare, uomo)"),
     };
 }
 

@@ -4,8 +4,8 @@
 
 namespace parlora {
 
-// The program reads messages 0 to 36 of the table.
-inline constexpr int UsedMessageCount = 37;
+// The program reads messages 0 to 40 of the table.
+inline constexpr int UsedMessageCount = 41;
 
 // Indices of the message table, for the code that shows them.
 namespace Message {
@@ -48,9 +48,16 @@ inline constexpr int UpdateCheckFailed = 34;
 // %1 the character.
 inline constexpr int CharacterNotStorable = 35;
 inline constexpr int LineBreakNotStorable = 36;
+// A line found through a base form: %1 the word looked up, %2 the line of
+// its base form ("parlare --> falar").
+inline constexpr int BaseFormLine = 37;
+// %1 the word looked up.
+inline constexpr int BaseFormStatus = 38;
+inline constexpr int BaseFormOption = 39;
+inline constexpr int BaseFormOptionHint = 40;
 } // namespace Message
 
-// The Italian texts of messages 0 to 36, the same wording as the Italian
+// The Italian texts of messages 0 to 40, the same wording as the Italian
 // language file. They answer whenever no language file has supplied an index,
 // so a missing or short language file never leaves a status text or a
 // warning blank.

@@ -19,6 +19,13 @@
 
 namespace parlora {
 
+// A line of the translations list found through the base form of the
+// query; a double-click on it looks the base form up.
+struct BaseFormLine {
+    QString text;
+    QString baseForm;
+};
+
 // Everything one translation produces.
 struct TranslationResult {
     bool ran = false;             // false: the input was empty, only the lists were cleared
@@ -28,6 +35,9 @@ struct TranslationResult {
     bool ExactFound = false;
     bool SimilarFound = false;
     QList<AddedLine> addedLines;  // both lists interleaved, in adding order
+    // Lines of translations that come from base forms (only when nothing
+    // matched the query as a whole).
+    QList<BaseFormLine> baseFormLines;
 };
 
 // Progress is shown every this many records of the main dictionary.

@@ -23,10 +23,12 @@ protected:
     QTemporaryDir dir;
 };
 
-// Direction, similar words and phrases as three letters, for one comparison.
+// Direction, similar words, phrases and base forms as four letters, for one
+// comparison.
 std::string flags(const Settings &settings)
 {
-    return {settings.Direction ? 'D' : '-', settings.SimilarWordSearch ? 'S' : '-', settings.PhrasebookSearch ? 'P' : '-'};
+    return {settings.Direction ? 'D' : '-', settings.SimilarWordSearch ? 'S' : '-',
+            settings.PhrasebookSearch ? 'P' : '-', settings.BaseFormSearch ? 'B' : '-'};
 }
 
 TEST_F(SettingsFile, ReadsTheFirstByteAndCreatesAMissingFile)
@@ -38,12 +40,13 @@ TEST_F(SettingsFile, ReadsTheFirstByteAndCreatesAMissingFile)
         QString language;
     } rows[] = {
         // The created byte says 11, but the first run keeps direction 2 -> 1 and phrases off.
-        {"FirstRun", std::nullopt, "-S-", Portuguese},
-        {"EmptyFileReadsAsZero", "", "---", English},
-        {"PhrasesItalianForward", "\x25", "D-P", Italian},
-        {"ItalianWinsOverPortuguese", "\x0C", "---", Italian},
-        {"UnusedBitsIgnored", "\xD0", "---", English},
-        {"LaterBytesIgnored", QByteArray("\x0A\xFF\x25\x00", 4), "-S-", Portuguese},
+        {"FirstRun", std::nullopt, "-S-B", Portuguese},
+        {"EmptyFileReadsAsZero", "", "---B", English},
+        {"PhrasesItalianForward", "\x25", "D-PB", Italian},
+        {"ItalianWinsOverPortuguese", "\x0C", "---B", Italian},
+        {"Bit64TurnsBaseFormsOff", "\xD0", "----", English},
+        {"Bit128Ignored", "\x90", "---B", English},
+        {"LaterBytesIgnored", QByteArray("\x0A\xFF\x25\x00", 4), "-S-B", Portuguese},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -70,6 +73,7 @@ TEST(SettingsByte, ComposesTheBitsOfTheState)
     EXPECT_EQ(composeSettingsByte({true, true, true}, QStringLiteral("Deutsch")), 32 + 2 + 1);
     EXPECT_EQ(composeSettingsByte({false, true, false}, QStringLiteral("italiano")), 2);
     EXPECT_EQ(composeSettingsByte({}, English), 16);
+    EXPECT_EQ(composeSettingsByte({false, false, false, false}, English), 64 + 16) << "base forms off";
 }
 
 TEST_F(SettingsFile, WritingReplacesOnlyTheFirstByte)
@@ -104,7 +108,7 @@ TEST_F(SettingsFile, AMissingFileStartsFromItsSeed)
     const QString user = dir.filePath(QStringLiteral("config/parlora/parlora.ini"));
     writeBytes(seed, "\x25\xFF");
     const StartupSettings state = readSettingsFile(user, true, seed);
-    EXPECT_EQ(flags(state.settings), "D-P");
+    EXPECT_EQ(flags(state.settings), "D-PB");
     EXPECT_EQ(state.interfaceLanguage, Italian);
     EXPECT_EQ(readBytes(user), QByteArray("\x25\xFF")) << "the user's folder is created on demand";
     ASSERT_TRUE(writeSettingsByte(user, 0x0A));
