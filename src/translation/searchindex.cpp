@@ -16,6 +16,8 @@ namespace {
 
 // Room for the words of a typical entry without a heap allocation.
 constexpr qsizetype ShortEntryWords = 8;
+// Beyond this many words an entry's words are told apart by a hash.
+constexpr qsizetype LinearScanWords = 32;
 
 quint64 lengthAndCharacter(qsizetype length, QChar c)
 {
@@ -78,16 +80,26 @@ void SearchIndex::addExactForms(int record, const QString &form, const QStringLi
 {
     m_recordsByForm[form].append(record);
 
-    // Entries hold a handful of words: a linear scan beats a hash here.
+    // Entries hold a handful of words, where a linear scan beats a hash; a
+    // long one (a whole text pasted into the personal dictionary) takes the
+    // hash, so that it costs its length and not the square of it.
     QVarLengthArray<qsizetype, ShortEntryWords> firstPositions;
     QVarLengthArray<WordOccurrence, ShortEntryWords> occurrences;
+    QHash<QStringView, qsizetype> slotsOfLongEntry;
+    const bool longEntry = entryWords.size() > LinearScanWords;
     for (qsizetype i = 0; i < entryWords.size(); ++i) {
         qsizetype slot = 0;
-        while (slot < occurrences.size() && entryWords.at(firstPositions.at(slot)) != entryWords.at(i))
-            ++slot;
+        if (longEntry) {
+            slot = slotsOfLongEntry.value(entryWords.at(i), occurrences.size());
+        } else {
+            while (slot < occurrences.size() && entryWords.at(firstPositions.at(slot)) != entryWords.at(i))
+                ++slot;
+        }
         if (slot == occurrences.size()) {
             firstPositions.append(i);
             occurrences.append({record, 0, false});
+            if (longEntry)
+                slotsOfLongEntry.insert(entryWords.at(i), slot);
         }
         if (i + 1 < entryWords.size())
             ++occurrences[slot].beforeLast;

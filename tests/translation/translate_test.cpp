@@ -182,6 +182,22 @@ TEST_F(TranslateSmallData, LongRepeatedEntryAnswersWithItsOwnSize)
     EXPECT_GT(result.resultText.size(), 2 * entry.size());
 }
 
+// Entries of more than a few words are indexed by a hash of their words:
+// the same blocks, FoundText and similar words as the plain sweep.
+TEST_F(TranslateSmallData, LongEntriesOfManyWordsMatchLikeThePlainSweep)
+{
+    QStringList words;
+    for (int i = 0; i < 100; ++i)
+        words << QStringLiteral("w%1").arg(i % 40) << QStringLiteral("casa");
+    QString entry = words.join(' ') + QStringLiteral(" fine.");
+    QString translation = QStringLiteral("longa");
+    ASSERT_TRUE(personal.InsertEntry(entry, translation));
+    data.mainDictionary.Language1Entries.append(entry);
+    data.mainDictionary.Language2Entries.append(translation);
+    for (const char *typed : {"casa", "w7", "w39", "fine", "w"})
+        expectSameAsPlain(translator, data, personal, typed, true, options(true, true));
+}
+
 TEST_F(TranslateSmallData, FollowsReloadedDictionaryFiles)
 {
     EXPECT_EQ(translator.Translate("cane", true, options(true, true), Messages, progress).translations,
