@@ -14,6 +14,8 @@ struct LanguagePair {
     QString Language1GrammarFile = QStringLiteral("ital.gra");
     QString Language2GrammarFile = QStringLiteral("portugal.gra");
     QString PersonalDictionaryFile = QStringLiteral("portital.per");
+    QString Language1FormsFile = QStringLiteral("ital.forms");
+    QString Language2FormsFile = QStringLiteral("portugal.forms");
 };
 
 } // namespace parlora

@@ -3,6 +3,8 @@
 #include "phrasebook/phrasebooksearch.h"
 #include "words/searchstate.h"
 
+#include <QSet>
+
 namespace parlora::phrasebook {
 
 namespace {
@@ -13,7 +15,9 @@ PhrasebookIndex::PhrasebookIndex(const Phrasebook &phrasebook, bool direction)
     : m_phrasebook(phrasebook), m_direction(direction)
 {
     for (int p = 0; p < phrasebook.Count(); ++p) {
-        const QStringList parts = SourceSide(phrasebook.Search.at(p), direction).split(Space, Qt::KeepEmptyParts);
+        // Lower case: the query is, and a phrase's first word is capitalised.
+        const QStringList parts =
+            SourceSide(phrasebook.Search.at(p), direction).toLower().split(Space, Qt::KeepEmptyParts);
         // Only the parts with a space on both sides are whole words: the first
         // and the last part touch the ends of the text.
         for (qsizetype i = 1; i + 1 < parts.size(); ++i) {
@@ -40,7 +44,7 @@ QList<int> PhrasebookIndex::phrasesHolding(const QString &word) const
     const QString wholeWord = Space + word + Space;
     QList<int> phrases;
     for (int p = 0; p < m_phrasebook.Count(); ++p) {
-        if (SourceSide(m_phrasebook.Search.at(p), m_direction).contains(wholeWord))
+        if (SourceSide(m_phrasebook.Search.at(p), m_direction).contains(wholeWord, Qt::CaseInsensitive))
             phrases.append(p);
     }
     return phrases;
@@ -54,22 +58,33 @@ void PhrasebookIndex::appendPhrase(SearchState &state, int phrase, const QString
 }
 
 void PhrasebookIndex::Search(SearchState &state, const QString &query, const GrammarList &grammar,
-                             ProgressSink &progress) const
+                             const QStringList &baseForms) const
 {
     struct Found {
         int phrase;
         QString word;
     };
     QList<Found> found;
-    progress.setProgressMaximum(grammar.Count());
-    progress.setProgressVisible(true);
-    for (int r = 0; r < grammar.Count(); ++r) {
-        progress.setProgressValue(r + 1);
-        const std::optional<QString> rewritten = RewriteQuery(query, grammar.Rules.at(r));
+    for (const GrammarRule &rule : grammar.Rules) {
+        const std::optional<QString> rewritten = RewriteQuery(query, rule);
         if (!rewritten)
             continue;
         for (int p : phrasesHolding(*rewritten))
             found.append({p, *rewritten});
+    }
+    // The base forms come after the grammar's rewrites, each phrase once.
+    if (!baseForms.isEmpty()) {
+        QSet<int> shown;
+        for (const Found &f : std::as_const(found))
+            shown.insert(f.phrase);
+        for (const QString &base : baseForms) {
+            for (int p : phrasesHolding(base)) {
+                if (!shown.contains(p)) {
+                    shown.insert(p);
+                    found.append({p, base});
+                }
+            }
+        }
     }
 
     // A short or empty query can find thousands of phrases: grow the result

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "dictionary/progresssink.h"
 #include "dictionary/wordlists.h"
 #include "words/searchstate.h"
 
@@ -12,12 +11,17 @@ namespace parlora::phrasebook {
 
 // The phrases of one side of a phrasebook listed by the words of their
 // search form, so that a rewritten query finds its phrases without scanning
-// them all. Gives the same blocks, in the same order, as SearchPhrasebook.
+// them all. Gives the same blocks, in the same order, as SearchPhrasebook
+// (which has no base forms).
 class PhrasebookIndex {
 public:
     PhrasebookIndex(const Phrasebook &phrasebook, bool direction);
 
-    void Search(SearchState &state, const QString &query, const GrammarList &grammar, ProgressSink &progress) const;
+    // The phrases holding a rewrite of the query, rule by rule, then those
+    // holding one of the base forms and not found yet. Words compare without
+    // regard to case, as a reader would.
+    void Search(SearchState &state, const QString &query, const GrammarList &grammar,
+                const QStringList &baseForms = {}) const;
 
     // Whether the index was built from this very phrasebook, not one loaded
     // since: a changed list no longer shares its data with the index's copy.

@@ -1,7 +1,6 @@
 #include "phrasebook/phrasebooksearch.h"
 
 #include "phrasebook/wildcardpattern.h"
-#include "words/textrules.h"
 
 namespace parlora::phrasebook {
 
@@ -23,7 +22,10 @@ std::optional<QString> RewriteQuery(const QString &query, const GrammarRule &rul
 
 QString HighlightPhrase(const QString &phrase, const QString &word)
 {
-    return words::Highlight(phrase, word);
+    if (word.isEmpty())
+        return phrase;
+    QString shown = phrase;
+    return shown.replace(word, word.toUpper(), Qt::CaseInsensitive);
 }
 
 void SearchPhrasebook(SearchState &state, const QString &query, const GrammarList &grammar,
@@ -38,7 +40,7 @@ void SearchPhrasebook(SearchState &state, const QString &query, const GrammarLis
             continue;
         const QString wholeWord = QLatin1Char(' ') + *rewritten + QLatin1Char(' ');
         for (int p = 0; p < phrasebook.Count(); ++p) {
-            if (!SourceSide(phrasebook.Search.at(p), direction).contains(wholeWord))
+            if (!SourceSide(phrasebook.Search.at(p), direction).contains(wholeWord, Qt::CaseInsensitive))
                 continue;
             const PhraseRecord &shown = phrasebook.Display.at(p);
             words::AppendResultBlock(state, HighlightPhrase(SourceSide(shown, direction), *rewritten),

@@ -22,7 +22,7 @@ namespace parlora::phrasebook {
 std::optional<QString> RewriteQuery(const QString &query, const GrammarRule &rule);
 
 // The phrase as shown: every occurrence of the found word, also inside longer
-// words, in upper case.
+// words and whatever its case, in upper case.
 QString HighlightPhrase(const QString &phrase, const QString &word);
 
 // The source and target sides of a phrase record for a direction (true:
@@ -37,8 +37,9 @@ inline const QString &TargetSide(const PhraseRecord &record, bool direction)
 }
 
 // Appends, rule by rule and then in phrasebook order, every phrase whose
-// search form holds a rewritten query as a whole word, with its translation.
-// Advances the progress bar once per rule. No duplicate test is made.
+// search form holds a rewritten query as a whole word (in any case), with its
+// translation. Advances the progress bar once per rule. No duplicate test is
+// made.
 void SearchPhrasebook(SearchState &state, const QString &query, const GrammarList &grammar,
                       const Phrasebook &phrasebook, bool direction, ProgressSink &progress);
 

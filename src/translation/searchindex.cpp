@@ -170,6 +170,11 @@ void SearchIndex::FindExactMatches(SearchState &state, const QString &query, boo
     }
 }
 
+QList<int> SearchIndex::WholeEntryRecords(const QString &word) const
+{
+    return m_recordsByForm.value(words::ComparisonForm(word));
+}
+
 void SearchIndex::reserveForMatches(SearchState &state, const QList<int> &whole,
                                     const QList<WordOccurrence> &inWords) const
 {

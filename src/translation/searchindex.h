@@ -24,6 +24,13 @@ public:
     // The similar-word search of every record in order.
     void FindSimilarWords(SearchState &state, const QString &query) const;
 
+    // The records whose entry equals the word as a whole (after lower-casing
+    // and folding accents), in file order.
+    QList<int> WholeEntryRecords(const QString &word) const;
+    bool HasWholeEntry(const QString &word) const { return !WholeEntryRecords(word).isEmpty(); }
+    const QString &Source(int record) const { return m_sources.at(record); }
+    const QString &Target(int record) const { return m_targets.at(record); }
+
     // The candidates of the similar-word search are gathered on its first
     // use, so that people who switch that search off never wait for them;
     // a caller may gather them earlier.

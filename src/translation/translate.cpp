@@ -23,8 +23,9 @@ TranslationResult MakeTranslationResult(const SearchState &state)
     return result;
 }
 
-Translator::Translator(const DictionaryData &data, const PersonalDictionary &personal)
-    : m_data(data), m_personal(personal)
+Translator::Translator(const DictionaryData &data, const PersonalDictionary &personal,
+                       const morphology::PairBaseForms *baseForms)
+    : m_data(data), m_personal(personal), m_baseForms(baseForms)
 {
 }
 
@@ -67,6 +68,50 @@ void Translator::Prepare(bool direction, const Settings &settings) const
         main.PrepareSimilarCandidates();
         own.PrepareSimilarCandidates();
     }
+    if (m_baseForms && settings.BaseFormSearch)
+        m_baseForms->loadInBackground();
+}
+
+QStringList Translator::baseFormEntries(const QString &query, bool direction, const Settings &settings) const
+{
+    if (!m_baseForms || !settings.BaseFormSearch || query.isEmpty())
+        return {};
+    const SearchIndex &main = mainIndex(direction);
+    const SearchIndex &own = personalIndex(direction);
+    // Only for a word that is no entry: what a found word shows stays as it
+    // always was.
+    if (main.HasWholeEntry(query) || own.HasWholeEntry(query))
+        return {};
+    QStringList entries;
+    // Every candidate that is an entry counts: case may be a form of caso
+    // and of casa.
+    for (const QString &candidate : m_baseForms->source(direction).candidates(query)) {
+        if (main.HasWholeEntry(candidate) || own.HasWholeEntry(candidate))
+            entries.append(candidate);
+    }
+    return entries;
+}
+
+void Translator::addBaseFormLines(SearchState &state, TranslationResult &result, const QString &query,
+                                  const QStringList &baseForms, bool direction,
+                                  const LanguageMessages &messages) const
+{
+    for (const QString &base : baseForms) {
+        for (const SearchIndex *index : {&mainIndex(direction), &personalIndex(direction)}) {
+            for (int record : index->WholeEntryRecords(base)) {
+                const QString line = messages.message(Message::BaseFormLine)
+                                         .arg(query, index->Source(record) + words::MatchSeparator + index->Target(record));
+                const qsizetype before = state.translations.size();
+                words::AddListItem(state, ResultList::Translations, line);
+                if (state.translations.size() == before)
+                    continue;
+                result.baseFormLines.append({line, base});
+                // The similar-word search need not offer the entry again.
+                state.FoundText += index->Source(record);
+                state.ExactFound = true;
+            }
+        }
+    }
 }
 
 TranslationResult Translator::Translate(const QString &typedText, bool direction, const Settings &settings,
@@ -77,41 +122,37 @@ TranslationResult Translator::Translate(const QString &typedText, bool direction
 
     SearchState state;
     ClearResults(state, progress);
-    const int mainCount = m_data.mainDictionary.Count();
-    progress.setProgressMaximum(m_personal.EntryCount() + mainCount);
+    progress.setProgressMaximum(TranslationPhases);
+    progress.setProgressValue(0);
     progress.setProgressVisible(true);
     progress.setStatusText(messages.message(Message::SearchingDictionaries));
     progress.repaint(RepaintTarget::MainWindow);
 
     const QString query = words::PrepareQuery(typedText);
+    const QStringList baseForms = baseFormEntries(query, direction, settings);
     const SearchIndex &mainSearch = mainIndex(direction);
-    // The index visits only the records that match; the progress bar still
-    // moves as the full sweep would move it.
-    for (int i = ProgressStep; i <= mainCount; i += ProgressStep)
-        progress.setProgressValue(i);
     mainSearch.FindExactMatches(state, query, settings.PhrasebookSearch);
+    progress.setProgressValue(1);
 
-    progress.setProgressMaximum(m_data.phrasebook.Count());
     progress.setStatusText(messages.message(Message::SearchingPhrasebook));
     progress.repaint(RepaintTarget::StatusBar);
     if (settings.PhrasebookSearch) {
         const GrammarList &grammar = direction ? m_data.language1Grammar : m_data.language2Grammar;
-        phrasebookIndex(direction).Search(state, query, grammar, progress);
+        phrasebookIndex(direction).Search(state, query, grammar, baseForms);
     }
     progress.setStatusText(QString());
-    progress.setProgressValue(0);
+    progress.setProgressValue(2);
 
     const SearchIndex &ownIndex = personalIndex(direction);
     ownIndex.FindExactMatches(state, query, settings.PhrasebookSearch);
+    TranslationResult baseFormResult;
+    addBaseFormLines(state, baseFormResult, query, baseForms, direction, messages);
+    progress.setProgressValue(3);
     progress.repaint(RepaintTarget::TranslationsList);
 
     if (settings.SimilarWordSearch) {
         progress.setStatusText(messages.message(Message::SearchingSimilarWords));
         progress.repaint(RepaintTarget::MainWindow);
-        if (mainCount > 0)
-            progress.setProgressMaximum(mainCount);
-        for (int i = ProgressStep; i <= mainCount; i += ProgressStep)
-            progress.setProgressValue(i);
         mainSearch.FindSimilarWords(state, query);
         ownIndex.FindSimilarWords(state, query);
     } else {
@@ -122,9 +163,16 @@ TranslationResult Translator::Translate(const QString &typedText, bool direction
         const int line = state.SimilarFound ? Message::OnlySimilarWordsFound : Message::WordNotFound;
         words::AddListItem(state, ResultList::Translations, messages.message(line));
     }
-    progress.setStatusText(state.SimilarFound ? messages.message(Message::SimilarWordsHint) : QString());
-    progress.setProgressValue(0);
-    return MakeTranslationResult(state);
+    if (!baseFormResult.baseFormLines.isEmpty())
+        progress.setStatusText(messages.message(Message::BaseFormStatus).arg(query));
+    else
+        progress.setStatusText(state.SimilarFound ? messages.message(Message::SimilarWordsHint) : QString());
+    progress.setProgressValue(TranslationPhases);
+    progress.setProgressVisible(false);
+
+    TranslationResult result = MakeTranslationResult(state);
+    result.baseFormLines = std::move(baseFormResult.baseFormLines);
+    return result;
 }
 
 } // namespace parlora

@@ -6,6 +6,7 @@
 #include "dictionary/settings.h"
 #include "localisation/builtinmessages.h"
 #include "localisation/languagemessages.h"
+#include "morphology/baseforms.h"
 #include "phrasebook/phrasebookindex.h"
 #include "translation/searchindex.h"
 #include "words/searchstate.h"
@@ -26,13 +27,15 @@ struct BaseFormLine {
     QString baseForm;
 };
 
-// Everything one translation produces.
+// Everything one translation produces. When the query matches no entry as a
+// whole, the entries that are its base forms are shown instead: their lines
+// come after the personal dictionary's, each as "query » entry --> target".
 struct TranslationResult {
     bool ran = false;             // false: the input was empty, only the lists were cleared
     QStringList translations;     // lstTraduzioni, in order
     QStringList similarWords;     // lstSimili, in order
     QString resultText;           // Text1 (only meaningful when ran)
-    bool ExactFound = false;
+    bool ExactFound = false;      // also when found through a base form
     bool SimilarFound = false;
     QList<AddedLine> addedLines;  // both lists interleaved, in adding order
     // Lines of translations that come from base forms (only when nothing
@@ -40,8 +43,9 @@ struct TranslationResult {
     QList<BaseFormLine> baseFormLines;
 };
 
-// Progress is shown every this many records of the main dictionary.
-inline constexpr int ProgressStep = 100;
+// The progress bar moves once per phase: the main dictionary, the
+// phrasebook, the personal dictionary, the similar words.
+inline constexpr int TranslationPhases = 4;
 
 // Starts a translation afresh: empty search state and status text. The window
 // also empties its result text (the state's resultText stands for it).
@@ -57,7 +61,9 @@ TranslationResult MakeTranslationResult(const SearchState &state);
 // translations, the dictionary files after a reload).
 class Translator {
 public:
-    Translator(const DictionaryData &data, const PersonalDictionary &personal);
+    // Without base forms, an inflected word that is no entry finds nothing.
+    Translator(const DictionaryData &data, const PersonalDictionary &personal,
+               const morphology::PairBaseForms *baseForms = nullptr);
 
     // One translation run of the typed text, with status texts and progress
     // reported in order.
@@ -65,7 +71,8 @@ public:
                                 const LanguageMessages &messages, ProgressSink &progress) const;
 
     // Prepares the search forms of a direction now rather than on its first
-    // translation, for a caller that has a moment to spare (after loading).
+    // translation, for a caller that has a moment to spare (after loading);
+    // the base forms load in the background.
     void Prepare(bool direction, const Settings &settings) const;
 
 private:
@@ -73,9 +80,13 @@ private:
     const SearchIndex &mainIndex(bool direction) const;
     const phrasebook::PhrasebookIndex &phrasebookIndex(bool direction) const;
     const SearchIndex &personalIndex(bool direction) const;
+    QStringList baseFormEntries(const QString &query, bool direction, const Settings &settings) const;
+    void addBaseFormLines(SearchState &state, TranslationResult &result, const QString &query,
+                          const QStringList &baseForms, bool direction, const LanguageMessages &messages) const;
 
     const DictionaryData &m_data;
     const PersonalDictionary &m_personal;
+    const morphology::PairBaseForms *m_baseForms;
     // Indexed by directionIndex.
     mutable std::array<std::optional<SearchIndex>, 2> m_main;
     mutable std::array<std::optional<phrasebook::PhrasebookIndex>, 2> m_phrasebook;

@@ -29,7 +29,7 @@ QString search(const QString &query, const GrammarList &grammar, const Phraseboo
     NullProgressSink progress;
     SearchPhrasebook(plain, query, grammar, phrasebook, direction, progress);
     SearchState indexed;
-    PhrasebookIndex(phrasebook, direction).Search(indexed, query, grammar, progress);
+    PhrasebookIndex(phrasebook, direction).Search(indexed, query, grammar);
     EXPECT_EQ(plain.resultText, indexed.resultText) << qPrintable(query);
     EXPECT_FALSE(plain.ExactFound);
     return plain.resultText;
