@@ -7,6 +7,11 @@
 
 namespace parlora::reference {
 
+namespace {
+// The plain sweep shows its progress every this many records.
+constexpr int ProgressStep = 100;
+} // namespace
+
 TranslationResult Translate(const DictionaryData &data, const PersonalDictionary &personal, const QString &typedText,
                             bool direction, const Settings &settings, const LanguageMessages &messages,
                             ProgressSink &progress)

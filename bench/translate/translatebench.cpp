@@ -1,3 +1,4 @@
+#include "baseformsbench.h"
 #include "generateddata.h"
 #include "referencetranslator.h"
 
@@ -110,6 +111,7 @@ int main(int argc, char **argv)
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(LoadRepetitions)
         ->ReportAggregatesOnly(true);
+    bench::registerBaseFormBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -16,8 +16,8 @@ namespace {
 
 const QString ProgramName = QStringLiteral("parlora-lookup");
 const QString UsageLine = QStringLiteral(
-    "Usage: parlora-lookup [--from it|pt] [--similar|--no-similar] [--phrases|--no-phrases] [--lang NAME] "
-    "[--data DIR] WORD...");
+    "Usage: parlora-lookup [--from it|pt] [--similar|--no-similar] [--phrases|--no-phrases] "
+    "[--base-forms|--no-base-forms] [--lang NAME] [--data DIR] WORD...");
 const QString HelpText = QStringLiteral(
     "Looks a word or an expression up in the Italian-Portuguese dictionary, as the\n"
     "input box of the program does, and prints what the program would show.\n"
@@ -26,6 +26,8 @@ const QString HelpText = QStringLiteral(
     "  --similar         also list similar words; --no-similar: do not\n"
     "  --phrases         also search the phrasebook and words within entries;\n"
     "                    --no-phrases: do not\n"
+    "  --base-forms      for a word that is no entry, show the entries of its\n"
+    "                    base forms (parliamo: parlare); --no-base-forms: do not\n"
     "  --lang NAME       the interface language whose messages are used\n"
     "  --data DIR        the application folder (default: this program's folder)\n"
     "  --help            show this text\n"
@@ -55,6 +57,7 @@ LanguageMessages englishMessages()
     texts[Message::MainDictionaryUnreadable] = QStringLiteral("The main dictionary %1 cannot be read: %2.");
     texts[Message::DataFileUnreadable] = QStringLiteral("The file %1 cannot be read (%2) and is left out for now.");
     texts[Message::SearchingPhrasebook] = QStringLiteral("Searching the phrasebook...");
+    texts[Message::BaseFormLine] = QStringLiteral("%1 » %2");
     return LanguageMessages(texts);
 }
 
@@ -63,6 +66,7 @@ struct LookupRequest {
     std::optional<bool> direction;
     std::optional<bool> similar;
     std::optional<bool> phrases;
+    std::optional<bool> baseForms;
     QString language;
     QString query;
 };
@@ -91,7 +95,8 @@ std::optional<LookupRequest> parseRequest(const QStringList &arguments, const QS
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
     parser.addOptions({from, language, data, help, QCommandLineOption(QStringLiteral("similar")),
                        QCommandLineOption(QStringLiteral("no-similar")), QCommandLineOption(QStringLiteral("phrases")),
-                       QCommandLineOption(QStringLiteral("no-phrases"))});
+                       QCommandLineOption(QStringLiteral("no-phrases")), QCommandLineOption(QStringLiteral("base-forms")),
+                       QCommandLineOption(QStringLiteral("no-base-forms"))});
     if (!parser.parse(QStringList{ProgramName} + arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -113,7 +118,8 @@ std::optional<LookupRequest> parseRequest(const QStringList &arguments, const QS
         request.direction = side == QLatin1String("it");
     }
     if (!readSwitch(parser, QStringLiteral("similar"), QStringLiteral("no-similar"), request.similar)
-        || !readSwitch(parser, QStringLiteral("phrases"), QStringLiteral("no-phrases"), request.phrases)) {
+        || !readSwitch(parser, QStringLiteral("phrases"), QStringLiteral("no-phrases"), request.phrases)
+        || !readSwitch(parser, QStringLiteral("base-forms"), QStringLiteral("no-base-forms"), request.baseForms)) {
         error = QStringLiteral("an option and its --no- form cannot be given together");
         return std::nullopt;
     }
@@ -181,6 +187,7 @@ int runLookup(const QStringList &arguments, const QString &defaultFolder, QTextS
     settings.Direction = request->direction.value_or(settings.Direction);
     settings.SimilarWordSearch = request->similar.value_or(settings.SimilarWordSearch);
     settings.PhrasebookSearch = request->phrases.value_or(settings.PhrasebookSearch);
+    settings.BaseFormSearch = request->baseForms.value_or(settings.BaseFormSearch);
     const LanguageMessages messages =
         chooseMessages(folder, request->language.isEmpty() ? startup.interfaceLanguage : request->language);
 
@@ -212,7 +219,9 @@ int runLookup(const QStringList &arguments, const QString &defaultFolder, QTextS
             err << messages.message(Message::DataFileUnreadable).arg(personalPath, read.error) << '\n';
     }
 
-    const Translator translator(data, personal);
+    const morphology::PairBaseForms baseForms(folder.dataFile(pair.Language1FormsFile),
+                                              folder.dataFile(pair.Language2FormsFile));
+    const Translator translator(data, personal, &baseForms);
     const TranslationResult result =
         translator.Translate(request->query, settings.Direction, settings, messages, progress);
     printResult(result, out);

@@ -6,7 +6,9 @@ namespace parlora {
 
 ParloraSession::ParloraSession(QString applicationFolder, QString currentFolder_, DataLocations locations_)
     : folder(std::move(applicationFolder)), currentFolder(std::move(currentFolder_)),
-      locations(std::move(locations_)), interfaceLanguage(folder)
+      locations(std::move(locations_)),
+      baseForms(folder.dataFile(languagePair.Language1FormsFile), folder.dataFile(languagePair.Language2FormsFile)),
+      interfaceLanguage(folder)
 {
 }
 
@@ -15,8 +17,13 @@ LoadResult ParloraSession::loadData(ProgressSink &progress)
     // Message 0 is the status text while the main dictionary loads.
     LoadResult result = LoadLanguagePair(folder, currentFolder, languagePair, locations,
                                          message(Message::LoadingDictionary), data, personalDictionary, progress);
-    if (result.outcome == LoadOutcome::Loaded)
-        m_translator.emplace(data, personalDictionary);
+    if (result.outcome == LoadOutcome::Loaded) {
+        m_translator.emplace(data, personalDictionary, &baseForms);
+        // Hunspell's Portuguese dictionary takes a few hundred milliseconds:
+        // it loads while the user types the first word.
+        if (settings.BaseFormSearch)
+            baseForms.loadInBackground();
+    }
     return result;
 }
 

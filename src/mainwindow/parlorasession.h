@@ -5,6 +5,7 @@
 #include "dictionary/personaldictionary.h"
 #include "dictionary/settings.h"
 #include "localisation/interfacelanguage.h"
+#include "morphology/baseforms.h"
 #include "platform/applicationfolder.h"
 #include "platform/datalocations.h"
 #include "translation/translate.h"
@@ -36,6 +37,8 @@ public:
     Settings settings;
     DictionaryData data;
     PersonalDictionary personalDictionary;
+    // The base forms of both languages, read when first needed.
+    morphology::PairBaseForms baseForms;
     // The interface language's name, captions and message table.
     InterfaceLanguage interfaceLanguage;
     LastTextField lastTextField = LastTextField::None;

@@ -67,13 +67,17 @@ QStringList BaseForms::candidates(const QString &word) const
 {
     const Sources &from = sources();
     QStringList found;
-    appendNew(found, from.table.bases(word), word);
+    const QStringList listed = from.table.bases(word);
+    appendNew(found, listed, word);
+    // A form our table lists is settled: the table lists every base it has
+    // (falamos is falar, never falir as the stemmer would also say).
+    if (listed.isEmpty())
+        appendNew(found, from.hunspell->stems(word), word);
     for (const QString &rewritten : from.table.rewrites(word)) {
         appendNew(found, {rewritten}, word);
         appendNew(found, from.table.bases(rewritten), word);
         appendNew(found, from.hunspell->stems(rewritten), word);
     }
-    appendNew(found, from.hunspell->stems(word), word);
     return found;
 }
 

@@ -14,9 +14,11 @@ namespace parlora::morphology {
 
 // The candidate base forms of a word of one language: "give me the words
 // this one may be a form of". Our own table comes first (irregular forms,
-// plurals, spellings), then its rules (attached pronouns) each followed by
-// what the table and Hunspell say of the rewritten word, then Hunspell's
-// stems of the word itself. Candidates are lower case, each once, without
+// plurals, spellings), then Hunspell's stems of the word unless the table
+// lists it (it lists every base of the forms it has, and Hunspell can be
+// wrong about them), then the table's rules (attached pronouns, regular
+// endings the stemmer misses), each followed by what the table and Hunspell
+// say of the rewritten word. Candidates are lower case, each once, without
 // the word; whether a candidate is a headword is for the caller to decide.
 //
 // Loading is lazy: the table and the Hunspell dictionary are read on the

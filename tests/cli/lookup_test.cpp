@@ -33,6 +33,8 @@ protected:
         write("dic/ital.gra", {"*i", "*e"});
         write("dic/portugal.gra", {"*", "*"});
         write("dic/portital.per", {"gatto", "gato"});
+        QFile forms(m_folder.filePath("dic/ital.forms"));
+        ASSERT_TRUE(forms.open(QIODevice::WriteOnly) && forms.write("parliamo\tparlare\n") > 0);
         writeLanguage("Italiano", "non trovata");
     }
 
@@ -72,7 +74,9 @@ TEST_F(Lookup, PrintsWhatTheWindowWouldShow)
         int exitCode;
         const char *out;
     } cases[] = {
-        {"AllThreeResultsInTheirFormat", {"--from", "it", "--similar", "--phrases", "Cani"}, 1,
+        {"AllThreeResultsInTheirFormat", {"--from", "it", "--similar", "--phrases", "Cano"}, 1,
+         "non trovata (similar)\n\nSimilar words:\n  cane\n"},
+        {"PhrasesAfterSimilarWords", {"--from", "it", "--similar", "--phrases", "--no-base-forms", "Cani"}, 1,
          "non trovata (similar)\n\nSimilar words:\n  cane\n\nPhrases:\nIl CANE dorme.\nO cão dorme.\n"},
         {"WordsJoinedIntoOneQuery", {"--from", "it", "--no-similar", "--phrases", "La", "Casa", "grande"}, 0,
          "la casa grande --> a casa grande\n"},
@@ -82,6 +86,8 @@ TEST_F(Lookup, PrintsWhatTheWindowWouldShow)
         {"Utf8BothWays", {"--from", "pt", "--no-similar", "CÃO"}, 0, "cão --> cane\n"},
         {"PersonalDictionarySearched", {"--from", "it", "gatto"}, 0, "gatto --> gato\n"},
         {"UnknownLanguageFallsBackToItalian", {"--lang", "Klingon", "--no-similar", "xyz"}, 1, "non trovata\n"},
+        {"BaseFormOfAnInflectedWord", {"--from", "it", "--no-similar", "parliamo"}, 0, "parliamo \u00bb parlare --> falar\n"},
+        {"BaseFormsSwitchedOff", {"--from", "it", "--no-similar", "--no-base-forms", "parliamo"}, 1, "non trovata\n"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -97,7 +103,7 @@ TEST_F(Lookup, WithoutSettingsOrLanguageFileStartsAsFirstRunAndWritesNothing)
     QFile::remove(m_folder.filePath("lang/Italiano.lng"));
     // First run: Portuguese to Italian, similar words on, phrases off, and
     // without an Italian language file the built-in English messages.
-    const LookupOutput result = run({"lares"});
+    const LookupOutput result = run({"lari"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "Word not found: see the similar words\n\nSimilar words:\n  lar\n");
     EXPECT_FALSE(QFile::exists(m_folder.filePath("parlora.ini")));
@@ -113,7 +119,7 @@ TEST_F(Lookup, SettingsFileChoosesDirectionOptionsAndLanguage)
     settings.write(QByteArray(1, char(1 | 16)));
     settings.close();
     EXPECT_EQ(run({"cane"}).out, "cane --> cão\n");
-    EXPECT_EQ(run({"cani"}).out, "not found\n");
+    EXPECT_EQ(run({"canx"}).out, "not found\n");
 }
 
 TEST_F(Lookup, UsageErrorsAndMissingMainDictionaryExitWithTwo)

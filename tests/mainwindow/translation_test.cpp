@@ -54,20 +54,20 @@ TEST_F(Translation, BothDirectionsFromTheKeyboardTheButtonAndTheRecyclingButton)
 TEST_F(Translation, UnknownWordsOfferSimilarOnesThatCanBeTaken)
 {
     run.session.settings.SimilarWordSearch = false;
-    run.translate(QStringLiteral("gata"));
+    run.translate(QStringLiteral("gatx"));
     EXPECT_EQ(run.lines("lstTraduzioni"), QStringList{messageText(Pt, 4)});
     EXPECT_TRUE(run.lines("lstSimili").isEmpty());
     EXPECT_EQ(run.statusText(), QString());
 
     run.session.settings.SimilarWordSearch = true;
-    run.translate(QStringLiteral("gata"));
+    run.translate(QStringLiteral("gatx"));
     EXPECT_EQ(run.lines("lstTraduzioni"), QStringList{messageText(Pt, 3)});
     EXPECT_EQ(run.statusText(), messageText(Pt, 13));
     QListWidget *similar = run.list("lstSimili");
     ASSERT_EQ(similar->findItems(QStringLiteral("gato"), Qt::MatchExactly).size(), 1);
     // Without a selected line a double click changes nothing.
     QTest::mouseDClick(similar->viewport(), Qt::LeftButton, {}, QPoint(5, similar->viewport()->height() - 3));
-    EXPECT_EQ(run.field("txtParola")->text(), QStringLiteral("gata"));
+    EXPECT_EQ(run.field("txtParola")->text(), QStringLiteral("gatx"));
 
     const QRect itemRect = similar->visualItemRect(similar->findItems(QStringLiteral("gato"), Qt::MatchExactly).at(0));
     QTest::mouseClick(similar->viewport(), Qt::LeftButton, {}, itemRect.center());
@@ -76,7 +76,7 @@ TEST_F(Translation, UnknownWordsOfferSimilarOnesThatCanBeTaken)
     EXPECT_EQ(run.lines("lstTraduzioni"), QStringList{QStringLiteral("gato --> gatto")});
 
     // The pop-up's "Traduci" does the same.
-    run.translate(QStringLiteral("gata"));
+    run.translate(QStringLiteral("gatx"));
     similar->setCurrentItem(similar->findItems(QStringLiteral("gato"), Qt::MatchExactly).at(0));
     run.trigger("menuTraduci");
     EXPECT_EQ(run.lines("lstTraduzioni"), QStringList{QStringLiteral("gato --> gatto")});

@@ -29,7 +29,7 @@ TEST(ProgramWindows, OptionsAboutAndHelpOpenFromTheMainWindow)
     similar->setChecked(false);
     options.findChild<QAbstractButton *>(QStringLiteral("cmdOK"))->click();
     EXPECT_FALSE(options.isVisible());
-    run.translate(QStringLiteral("gata"));
+    run.translate(QStringLiteral("gatx"));
     EXPECT_EQ(run.lines("lstTraduzioni"), QStringList{messageText(QStringLiteral("pt"), 4)});
 
     run.trigger("menuInfo");

@@ -61,7 +61,9 @@ TEST(PhrasebookSearch, FindsWholeWordsOfTheSearchForm)
                                                   {"la casa e le casalinghe", "a casa e as donas de casa"}});
     const GrammarList identity{{{"*", "*"}}};
     EXPECT_EQ(search("dia", identity, phrasebook, false), "Bom DIA, Maria!\r\nBuongiorno, Maria!\r\n\r\n");
-    EXPECT_EQ(search("maria", identity, phrasebook, false), "");
+    // Words compare without regard to case, as a reader would: a phrase's
+    // first word and names are capitalised, the query is not.
+    EXPECT_EQ(search("maria", identity, phrasebook, false), "Bom dia, MARIA!\r\nBuongiorno, Maria!\r\n\r\n");
     EXPECT_EQ(search("casa", identity, phrasebook),
               "la CASA.\r\na casa.\r\n\r\nla CASA e le CASAlinghe\r\na casa e as donas de casa\r\n\r\n");
 }
@@ -71,6 +73,16 @@ TEST(PhrasebookSearch, ResultsInRuleOrderThenPhraseOrderWithoutDuplicateTest)
     const Phrasebook phrasebook = makePhrasebook({{"io parlo", "eu falo"}, {"parlare bene", "falar bem"}});
     EXPECT_EQ(search("parlo", GrammarList{{{"*o", "*are"}, {"*", "*"}, {"*", "*"}}}, phrasebook),
               "PARLARE bene\r\nfalar bem\r\n\r\nio PARLO\r\neu falo\r\n\r\nio PARLO\r\neu falo\r\n\r\n");
+}
+
+// The base forms of an inflected query find their phrases after the
+// grammar's rewrites, each phrase once.
+TEST(PhrasebookSearch, BaseFormsFindTheirPhrasesOnce)
+{
+    const Phrasebook phrasebook = makePhrasebook({{"Fare la spesa", "Fazer compras"}, {"Fatto!", "Feito!"}});
+    SearchState state;
+    PhrasebookIndex(phrasebook, true).Search(state, "fatto", GrammarList{{{"*", "*"}}}, {"fare", "fatto"});
+    EXPECT_EQ(state.resultText, "FATTO!\r\nFeito!\r\n\r\nFARE la spesa\r\nFazer compras\r\n\r\n");
 }
 
 TEST(PhrasebookSearch, RewrittenTextWithSpacesIsSearchedLiterallyButNeverAnEmptyWord)

@@ -1,0 +1,92 @@
+#include "morphology/baseforms.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace parlora::morphology;
+
+inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A tiny Hunspell dictionary: libro and casa with an -o/-a to -i/-e plural.
+void writeTinyHunspell(const QString &base)
+{
+    write(base + ".aff", "SET UTF-8\nSFX A Y 2\nSFX A o i o\nSFX A a e a\n");
+    write(base + ".dic", "3\nlibro/A\ncasa/A\nfalò\n");
+}
+
+TEST(FormTable, ReadsFormsAndRulesAndSkipsWhatIsNeither)
+{
+    FormTable table;
+    const FormTable::LoadResult result = table.parse(QStringLiteral(
+        "# comment\r\nfui\tessere\r\nfui\tandare\nFUI\tessere\n\n*arlo\t*are\nrotto\n*solo\tparola\n*\t*x\ndue\ttab\textra\n"));
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(table.bases(QStringLiteral("fui")), (QStringList{"essere", "andare"})) << "each base once, in file order";
+    EXPECT_EQ(table.rewrites(QStringLiteral("mangiarlo")), QStringList{"mangiare"});
+    EXPECT_EQ(table.rewrites(QStringLiteral("arlo")), QStringList()) << "the ending alone is no word";
+    EXPECT_EQ(result.skippedLines.size(), 4);
+    EXPECT_EQ(table.ruleCount(), 1);
+}
+
+TEST(BaseForms, TableFirstThenStemmerThenRulesEachCandidateOnce)
+{
+    QTemporaryDir dir;
+    writeTinyHunspell(dir.filePath("tiny"));
+    write(dir.filePath("forms"), "uomini\tuomo\nfalamos\tfalar\n*e\t*a\n*i\t*o\n*arlo\t*are\n");
+    const BaseForms forms(dir.filePath("forms"), {dir.filePath("missing"), dir.filePath("tiny")});
+    EXPECT_TRUE(forms.hunspellLoaded());
+    EXPECT_EQ(forms.candidates("uomini"), (QStringList{"uomo", "uomino"})) << "a listed form skips the stemmer";
+    EXPECT_EQ(forms.candidates("libri"), QStringList{"libro"}) << "stemmer and rule agree: once";
+    EXPECT_EQ(forms.candidates("case"), QStringList{"casa"});
+    EXPECT_EQ(forms.candidates("parlarlo"), QStringList{"parlare"});
+    EXPECT_EQ(forms.candidates("casa"), QStringList()) << "never the word itself";
+}
+
+TEST(BaseForms, MissingFilesMeanNoCandidatesNeverAnError)
+{
+    QTemporaryDir dir;
+    const BaseForms forms(dir.filePath("none.forms"), {dir.filePath("none")});
+    forms.loadInBackground();
+    EXPECT_TRUE(forms.tableLoadResult().ok);
+    EXPECT_FALSE(forms.hunspellLoaded());
+    EXPECT_EQ(forms.candidates("parliamo"), QStringList());
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.forms"));
+    const BaseForms unreadable(dir.filePath("folder.forms"), {});
+    EXPECT_FALSE(unreadable.tableLoadResult().ok);
+}
+
+// The system dictionaries and our tables together, on forms a learner meets
+// first. Skipped where the Debian dictionaries are not installed.
+TEST(BaseForms, SystemDictionariesAndShippedTablesFindCommonForms)
+{
+    if (!QFileInfo::exists(SystemDictionaryFolder + "/it_IT.dic") || !QFileInfo::exists(SystemDictionaryFolder + "/pt_BR.dic"))
+        GTEST_SKIP() << "hunspell-it and hunspell-pt-br are not installed";
+    const PairBaseForms forms(PARLORA_DIST "/dic/ital.forms", PARLORA_DIST "/dic/portugal.forms");
+    const struct {
+        bool italian;
+        const char *form;
+        const char *base;
+    } rows[] = {
+        {true, "parliamo", "parlare"}, {true, "andrò", "andare"},   {true, "vengono", "venire"},
+        {true, "uomini", "uomo"},      {true, "dimmi", "dire"},     {true, "case", "casa"},
+        {false, "falamos", "falar"},   {false, "fiz", "fazer"},     {false, "pães", "pão"},
+        {false, "diga-me", "dizer"},   {false, "fazê-lo", "fazer"}, {false, "idéia", "ideia"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.form);
+        EXPECT_TRUE(forms.source(row.italian).candidates(QString::fromUtf8(row.form)).contains(QString::fromUtf8(row.base)));
+    }
+}
+
+} // namespace
