@@ -1,6 +1,6 @@
 #include "dictionary/languagepairloader.h"
 
-#include "phrasebook/phrasepadding.h"
+#include "dictionary/phrasepadding.h"
 #include "platform/textfile.h"
 
 #include <QDir>

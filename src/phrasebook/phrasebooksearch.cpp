@@ -28,25 +28,4 @@ QString HighlightPhrase(const QString &phrase, const QString &word)
     return shown.replace(word, word.toUpper(), Qt::CaseInsensitive);
 }
 
-void SearchPhrasebook(SearchState &state, const QString &query, const GrammarList &grammar,
-                      const Phrasebook &phrasebook, bool direction, ProgressSink &progress)
-{
-    progress.setProgressMaximum(grammar.Count());
-    progress.setProgressVisible(true);
-    for (int r = 0; r < grammar.Count(); ++r) {
-        progress.setProgressValue(r + 1);
-        const std::optional<QString> rewritten = RewriteQuery(query, grammar.Rules.at(r));
-        if (!rewritten)
-            continue;
-        const QString wholeWord = QLatin1Char(' ') + *rewritten + QLatin1Char(' ');
-        for (int p = 0; p < phrasebook.Count(); ++p) {
-            if (!SourceSide(phrasebook.Search.at(p), direction).contains(wholeWord, Qt::CaseInsensitive))
-                continue;
-            const PhraseRecord &shown = phrasebook.Display.at(p);
-            words::AppendResultBlock(state, HighlightPhrase(SourceSide(shown, direction), *rewritten),
-                                     TargetSide(shown, direction));
-        }
-    }
-}
-
 } // namespace parlora::phrasebook

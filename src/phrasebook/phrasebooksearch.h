@@ -1,6 +1,5 @@
 #pragma once
 
-#include "dictionary/progresssink.h"
 #include "dictionary/wordlists.h"
 #include "words/searchstate.h"
 
@@ -35,12 +34,5 @@ inline const QString &TargetSide(const PhraseRecord &record, bool direction)
 {
     return direction ? record.Language2 : record.Language1;
 }
-
-// Appends, rule by rule and then in phrasebook order, every phrase whose
-// search form holds a rewritten query as a whole word (in any case), with its
-// translation. Advances the progress bar once per rule. No duplicate test is
-// made.
-void SearchPhrasebook(SearchState &state, const QString &query, const GrammarList &grammar,
-                      const Phrasebook &phrasebook, bool direction, ProgressSink &progress);
 
 } // namespace parlora::phrasebook

@@ -5,10 +5,6 @@
 #include <QString>
 #include <QStringView>
 
-namespace parlora {
-class PersonalDictionary;
-}
-
 namespace parlora::words {
 
 // Queries shorter than this produce no similar words.
@@ -23,17 +19,12 @@ qsizetype StemLength(qsizetype textLength);
 QStringView Stem(QStringView text);
 
 // A candidate differs from the query and shares its stem or is exactly one
-// edit away. This is the literal test, with a full distance table.
-bool IsSimilar(QStringView candidate, QStringView query);
-// The same answer without a distance table.
+// edit away.
 bool IsSimilarFast(QStringView candidate, QStringView query);
 
-// Offers the lower-cased entry, or else each of its words, as similar words;
-// a candidate already contained in FoundText is skipped.
-void FindSimilarWords(SearchState &state, const QString &source, const QString &query);
-
-// The same for a lower-cased entry and its stripped words, already computed;
-// isSimilar is one of the two similarity tests above.
+// Offers a lower-cased entry, or else each of its stripped words, as similar
+// words; a candidate already contained in FoundText is skipped. isSimilar
+// is the similarity test.
 template<typename SimilarTest>
 void OfferSimilarCandidates(SearchState &state, const QString &lowered, const QStringList &words, QStringView query,
                             SimilarTest isSimilar)
@@ -54,9 +45,5 @@ void OfferSimilarCandidates(SearchState &state, const QString &lowered, const QS
     for (const QString &word : words)
         offer(word);
 }
-
-// FindSimilarWords over every personal entry in stored order.
-void FindPersonalSimilarWords(SearchState &state, const PersonalDictionary &personal, const QString &query,
-                              bool direction);
 
 } // namespace parlora::words

@@ -2,6 +2,7 @@
 // loaded the way the program loads them.
 
 #include "dictionary/languagepairloader.h"
+#include "phrasebook/phrasebookindex.h"
 #include "phrasebook/phrasebooksearch.h"
 #include "platform/textfile.h"
 #include "words/textrules.h"
@@ -101,11 +102,11 @@ TEST(ShippedData, InflectedWordsFindPhrasesThroughTheGrammar)
     };
     for (const auto &c : cases) {
         const GrammarList &grammar = c.direction ? shipped().language1Grammar : shipped().language2Grammar;
+        const phrasebook::PhrasebookIndex phrases(shipped().phrasebook, c.direction);
         QStringList missed;
         for (const QString &word : c.words) {
             SearchState state;
-            NullProgressSink progress;
-            phrasebook::SearchPhrasebook(state, word, grammar, shipped().phrasebook, c.direction, progress);
+            phrases.Search(state, word, grammar);
             if (state.resultText.isEmpty())
                 missed << word;
         }

@@ -1,5 +1,5 @@
 #include "dictionary/languagepairloader.h"
-#include "phrasebook/phrasepadding.h"
+#include "dictionary/phrasepadding.h"
 #include "testfiles.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,8 @@
+#include "plainsearch.h"
 #include "phrasebook/phrasebookindex.h"
 #include "phrasebook/phrasebooksearch.h"
 
-#include "phrasebook/phrasepadding.h"
+#include "dictionary/phrasepadding.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "generateddata.h"
 #include "referencetranslator.h"
 
-#include "phrasebook/phrasepadding.h"
+#include "dictionary/phrasepadding.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,3 +1,4 @@
+#include "plainsearch.h"
 #include "words/exactlookup.h"
 
 #include "words/textrules.h"

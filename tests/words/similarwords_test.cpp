@@ -1,3 +1,4 @@
+#include "plainsearch.h"
 #include "words/editdistance.h"
 #include "words/similarwords.h"
 

@@ -1,8 +1,8 @@
 #include "referencetranslator.h"
 
+#include "plainsearch.h"
+
 #include "phrasebook/phrasebooksearch.h"
-#include "words/exactlookup.h"
-#include "words/similarwords.h"
 #include "words/textrules.h"
 
 namespace parlora::reference {

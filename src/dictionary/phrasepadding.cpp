@@ -1,4 +1,4 @@
-#include "phrasebook/phrasepadding.h"
+#include "dictionary/phrasepadding.h"
 
 namespace parlora {
 

@@ -1,7 +1,7 @@
 #include "generateddata.h"
 
 #include "dictionary/languagepair.h"
-#include "phrasebook/phrasepadding.h"
+#include "dictionary/phrasepadding.h"
 
 #include <QDir>
 #include <QStringList>
