@@ -1,13 +1,19 @@
 #include "cli/lookupcommand.h"
 
+#include "buildconfig.h"
+#include "cli/lookupoptions.h"
+#include "cli/lookupoutput.h"
 #include "dictionary/settings.h"
-#include "platform/datalocations.h"
 #include "localisation/builtinmessages.h"
 #include "localisation/interfacelanguage.h"
+#include "platform/datalocations.h"
+#include "translation/indexcache.h"
+#include "translation/searchindex.h"
 #include "translation/translate.h"
 
-#include <QCommandLineParser>
+#include <QLocale>
 
+#include <memory>
 #include <optional>
 
 namespace parlora::cli {
@@ -15,217 +21,240 @@ namespace parlora::cli {
 namespace {
 
 const QString ProgramName = QStringLiteral("parlora-lookup");
-const QString UsageLine = QStringLiteral(
-    "Usage: parlora-lookup [--from it|pt] [--similar|--no-similar] [--phrases|--no-phrases] "
-    "[--base-forms|--no-base-forms] [--lang NAME] [--data DIR] WORD...");
-const QString HelpText = QStringLiteral(
-    "Looks a word or an expression up in the Italian-Portuguese dictionary, as the\n"
-    "input box of the program does, and prints what the program would show.\n"
-    "\n"
-    "  --from it|pt      search Italian words (it) or Portuguese words (pt)\n"
-    "  --similar         also list similar words; --no-similar: do not\n"
-    "  --phrases         also search the phrasebook and words within entries;\n"
-    "                    --no-phrases: do not\n"
-    "  --base-forms      for a word that is no entry, show the entries of its\n"
-    "                    base forms (parliamo: parlare); --no-base-forms: do not\n"
-    "  --lang NAME       the interface language whose messages are used\n"
-    "  --data DIR        the application folder (default: this program's folder)\n"
-    "  --help            show this text\n"
-    "\n"
-    "Put -- before words that begin with a hyphen, such as -- -mente.\n"
-    "Without options the direction, the search options and the language are\n"
-    "those the program starts with (parlora.ini, never written here).\n"
-    "Exit status: 0 translation found, 1 not found, 2 usage error or missing\n"
-    "main dictionary.\n");
-
 const QString ItalianLanguage = QStringLiteral("Italiano");
-const QString SimilarHeading = QStringLiteral("Similar words:");
-const QString PhrasesHeading = QStringLiteral("Phrases:");
-const QString SimilarIndent = QStringLiteral("  ");
+const QString PortugueseLanguage = QStringLiteral("Português");
+const QString EnglishLanguage = QStringLiteral("English");
+const QString Italian = QStringLiteral("it");
 
 // The messages used when no language file can be read at all.
 LanguageMessages englishMessages()
 {
-    QStringList texts(UsedMessageCount);
-    texts[Message::LoadingDictionary] = QStringLiteral("Loading the dictionary...");
+    QStringList texts = builtInMessages();
     texts[Message::SearchingDictionaries] = QStringLiteral("Searching the dictionaries...");
-    texts[Message::SearchingSimilarWords] = QStringLiteral("Searching similar words...");
     texts[Message::OnlySimilarWordsFound] = QStringLiteral("Word not found: see the similar words");
     texts[Message::WordNotFound] = QStringLiteral("Word not found");
-    texts[Message::SimilarWordsHint] = QStringLiteral("Double-click a similar word to translate it");
     texts[Message::MainDictionaryMissing] = QStringLiteral("The main dictionary file is missing.");
     texts[Message::MainDictionaryUnreadable] = QStringLiteral("The main dictionary %1 cannot be read: %2.");
     texts[Message::DataFileUnreadable] = QStringLiteral("The file %1 cannot be read (%2) and is left out for now.");
-    texts[Message::SearchingPhrasebook] = QStringLiteral("Searching the phrasebook...");
-    texts[Message::BaseFormLine] = QStringLiteral("%1 » %2");
+    texts[Message::BaseFormLine] = QStringLiteral("%1 \u00bb %2");
     return LanguageMessages(texts);
 }
 
-struct LookupRequest {
-    QString folder;
-    std::optional<bool> direction;
-    std::optional<bool> similar;
-    std::optional<bool> phrases;
-    std::optional<bool> baseForms;
-    QString language;
-    QString query;
+// The language of the user's locale, among the shipped ones.
+QString localeLanguage()
+{
+    const QLocale::Language language = QLocale().language();
+    if (language == QLocale::Italian)
+        return ItalianLanguage;
+    if (language == QLocale::Portuguese)
+        return PortugueseLanguage;
+    return EnglishLanguage;
+}
+
+struct Failure {
+    QString text;
 };
 
-// An on/off pair of flags: absent, one of them, or a usage error for both.
-bool readSwitch(const QCommandLineParser &parser, const QString &on, const QString &off, std::optional<bool> &value)
-{
-    const bool isOn = parser.isSet(on);
-    const bool isOff = parser.isSet(off);
-    if (isOn && isOff)
-        return false;
-    if (isOn || isOff)
-        value = isOn;
-    return true;
-}
-
-// The parsed request, or an error text for a usage error.
-std::optional<LookupRequest> parseRequest(const QStringList &arguments, const QString &defaultFolder, QString &error,
-                                          bool &helpWanted)
-{
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption from(QStringLiteral("from"), QString(), QStringLiteral("it|pt"));
-    const QCommandLineOption language(QStringLiteral("lang"), QString(), QStringLiteral("NAME"));
-    const QCommandLineOption data(QStringLiteral("data"), QString(), QStringLiteral("DIR"));
-    const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
-    parser.addOptions({from, language, data, help, QCommandLineOption(QStringLiteral("similar")),
-                       QCommandLineOption(QStringLiteral("no-similar")), QCommandLineOption(QStringLiteral("phrases")),
-                       QCommandLineOption(QStringLiteral("no-phrases")), QCommandLineOption(QStringLiteral("base-forms")),
-                       QCommandLineOption(QStringLiteral("no-base-forms"))});
-    if (!parser.parse(QStringList{ProgramName} + arguments)) {
-        error = parser.errorText();
-        return std::nullopt;
-    }
-    if (parser.isSet(help)) {
-        helpWanted = true;
-        return std::nullopt;
+// Everything a run needs, loaded once for all its queries.
+class LookupSession {
+public:
+    LookupSession(const LookupOptions &options, const QString &programFolder)
+        : m_folder(options.dataFolder.isEmpty() ? programFolder : options.dataFolder),
+          m_locations(chooseDataLocations(m_folder.path(), true, m_pair.PersonalDictionaryFile, standardUserFolders())),
+          m_baseForms(m_folder.dataFile(m_pair.Language1FormsFile), m_folder.dataFile(m_pair.Language2FormsFile))
+    {
     }
 
-    LookupRequest request;
-    request.folder = parser.isSet(data) ? parser.value(data) : defaultFolder;
-    request.language = parser.value(language);
-    if (parser.isSet(from)) {
-        const QString side = parser.value(from);
-        if (side != QLatin1String("it") && side != QLatin1String("pt")) {
-            error = QStringLiteral("--from takes it or pt, not \"%1\"").arg(side);
+    std::optional<Failure> load(const LookupOptions &options)
+    {
+        const QString settingsPath =
+            FileExists(m_locations.settingsFile) ? m_locations.settingsFile : m_locations.seedSettingsFile;
+        // Defaults are the first run's, whatever the window did last, unless
+        // asked for what it saved.
+        StartupSettings stored = readSettingsFile(options.saved ? settingsPath : QString(), false);
+        m_settings = stored.settings;
+        m_settings.SimilarWordSearch = options.similar.value_or(m_settings.SimilarWordSearch);
+        m_settings.PhrasebookSearch = options.phrases.value_or(m_settings.PhrasebookSearch);
+        m_settings.BaseFormSearch = options.baseForms.value_or(m_settings.BaseFormSearch);
+        m_directions = options.directions;
+        if (m_directions.isEmpty())
+            m_directions = {m_settings.Direction ? Italian : QStringLiteral("pt")};
+
+        const QString language = !options.language.isEmpty() ? options.language
+            : options.saved                                 ? stored.interfaceLanguage
+                                                            : localeLanguage();
+        InterfaceLanguage interface(m_folder);
+        if (interface.SetInterfaceLanguage(language))
+            m_messages = interface.messages();
+        else if (!options.language.isEmpty())
+            return Failure{QStringLiteral("%1: no usable language \"%2\": %3")
+                               .arg(ProgramName, options.language, interface.lastError())};
+        else
+            m_messages = englishMessages();
+
+        if (std::optional<Failure> failure = loadDictionaries(); failure)
+            return failure;
+        loadPersonalDictionary();
+        return std::nullopt;
+    }
+
+    QList<Answer> answer(const QString &query) const
+    {
+        QList<Answer> answers;
+        NullProgressSink progress;
+        for (const QString &direction : m_directions) {
+            const bool italian = direction == Italian;
+            answers.append({query, italian, m_translator->Translate(query, italian, m_settings, m_messages, progress)});
+        }
+        return answers;
+    }
+
+    int directionCount() const { return int(m_directions.size()); }
+    const QStringList &warnings() const { return m_warnings; }
+
+private:
+    std::optional<Failure> loadDictionaries()
+    {
+        const QString dictionaryFile = m_folder.dataFile(m_pair.MainDictionaryFile);
+        // The mapped index spares reading and indexing the whole dictionary;
+        // without it (first use, a changed dictionary) it is built here and
+        // kept for the next time, when the cache folder can take it.
+        const QString cacheFile = indexcache::pathFor(dictionaryFile);
+        m_mapped = indexcache::open(dictionaryFile, cacheFile);
+        const std::optional<indexfile::SourceStamp> stamp = indexfile::stampOf(dictionaryFile);
+        NullProgressSink progress;
+        const LoadResult loaded =
+            LoadDictionaryFiles(m_folder, m_pair, QString(), m_data, progress,
+                                {.mainDictionary = !m_mapped, .phrasebook = m_settings.PhrasebookSearch});
+        switch (loaded.outcome) {
+        case LoadOutcome::Loaded: break;
+        case LoadOutcome::MainDictionaryMissing:
+            return Failure{m_messages.message(Message::MainDictionaryMissing)};
+        case LoadOutcome::MainDictionaryUnreadable:
+            return Failure{m_messages.message(Message::MainDictionaryUnreadable)
+                               .arg(loaded.mainDictionary.file, loaded.mainDictionary.reason)};
+        }
+        for (const FileProblem &problem : loaded.unreadableFiles)
+            m_warnings << m_messages.message(Message::DataFileUnreadable).arg(problem.file, problem.reason);
+
+        m_translator.emplace(m_data, m_personal, &m_baseForms);
+        if (m_mapped) {
+            m_translator->UseMainIndexes(m_mapped->index(true), m_mapped->index(false));
             return std::nullopt;
         }
-        request.direction = side == QLatin1String("it");
-    }
-    if (!readSwitch(parser, QStringLiteral("similar"), QStringLiteral("no-similar"), request.similar)
-        || !readSwitch(parser, QStringLiteral("phrases"), QStringLiteral("no-phrases"), request.phrases)
-        || !readSwitch(parser, QStringLiteral("base-forms"), QStringLiteral("no-base-forms"), request.baseForms)) {
-        error = QStringLiteral("an option and its --no- form cannot be given together");
+        const MainDictionary &main = m_data.mainDictionary;
+        m_built[0].emplace(main.Language1Entries, main.Language2Entries);
+        m_built[1].emplace(main.Language2Entries, main.Language1Entries);
+        m_translator->UseMainIndexes(*m_built[0], *m_built[1]);
+        // A cache that cannot be written is only slower next time.
+        if (stamp)
+            (void)indexcache::write(cacheFile, dictionaryFile, *stamp, main, *m_built[0], *m_built[1]);
         return std::nullopt;
     }
-    if (parser.positionalArguments().isEmpty()) {
-        error = QStringLiteral("no word to look up");
-        return std::nullopt;
+
+    void loadPersonalDictionary()
+    {
+        // A terminal lookup never changes an installation: the personal
+        // dictionary is read when it exists, never created or moved into
+        // place, and an unreadable one is only reported.
+        const QString path = FileExists(m_locations.personalDictionaryFile) ? m_locations.personalDictionaryFile
+                                                                            : m_locations.seedPersonalDictionaryFile;
+        if (!FileExists(path))
+            return;
+        const SaveResult read = m_personal.LoadPersonalDictionary(path);
+        if (!read)
+            m_warnings << m_messages.message(Message::DataFileUnreadable).arg(path, read.error);
     }
-    request.query = parser.positionalArguments().join(QLatin1Char(' '));
-    return request;
+
+    ApplicationFolder m_folder;
+    LanguagePair m_pair;
+    DataLocations m_locations;
+    Settings m_settings;
+    QStringList m_directions;
+    LanguageMessages m_messages;
+    DictionaryData m_data;
+    PersonalDictionary m_personal;
+    morphology::PairBaseForms m_baseForms;
+    std::unique_ptr<MappedIndexFile> m_mapped;
+    std::optional<SearchIndex> m_built[2];
+    std::optional<Translator> m_translator;
+    QStringList m_warnings;
+};
+
+QByteArray format(const QList<Answer> &answers, bool json, bool headings)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        if (json) {
+            bytes += jsonAnswer(answers.at(i));
+        } else {
+            if (i > 0)
+                bytes += '\n';
+            bytes += textAnswer(answers.at(i), headings);
+        }
+    }
+    return bytes;
 }
 
-// The language start-up would end with: the requested one, else Italian,
-// else the built-in English texts.
-LanguageMessages chooseMessages(const ApplicationFolder &folder, const QString &requested)
+bool anyFound(const QList<Answer> &answers)
 {
-    InterfaceLanguage language(folder);
-    if (language.SetInterfaceLanguage(requested) || language.SetInterfaceLanguage(ItalianLanguage))
-        return language.messages();
-    return englishMessages();
-}
-
-void printResult(const TranslationResult &result, QTextStream &out)
-{
-    for (const QString &line : result.translations)
-        out << line << '\n';
-    if (!result.similarWords.isEmpty()) {
-        out << '\n' << SimilarHeading << '\n';
-        for (const QString &word : result.similarWords)
-            out << SimilarIndent << word << '\n';
-    }
-    if (!result.resultText.isEmpty()) {
-        QString phrases = result.resultText;
-        phrases.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        while (phrases.endsWith(QLatin1Char('\n')))
-            phrases.chop(1);
-        out << '\n' << PhrasesHeading << '\n' << phrases << '\n';
-    }
+    return std::any_of(answers.cbegin(), answers.cend(),
+                       [](const Answer &answer) { return !answer.result.matches.isEmpty(); });
 }
 
 } // namespace
 
-int runLookup(const QStringList &arguments, const QString &defaultFolder, QTextStream &out, QTextStream &err)
+int runLookup(const QStringList &arguments, const LookupIo &io)
 {
-    QString error;
-    bool helpWanted = false;
-    const std::optional<LookupRequest> request = parseRequest(arguments, defaultFolder, error, helpWanted);
-    if (helpWanted) {
-        out << UsageLine << "\n\n" << HelpText;
-        return ExitFound;
-    }
-    if (!request) {
-        err << ProgramName << ": " << error << '\n' << UsageLine << '\n';
+    const LookupOptions options = parseLookupOptions(arguments, io.standardInputIsTerminal);
+    if (!options.error.isEmpty()) {
+        io.writeErr((ProgramName + QStringLiteral(": ") + options.error + QLatin1Char('\n') + lookupUsageLine()
+                     + QLatin1Char('\n'))
+                        .toUtf8());
         return ExitFailure;
     }
+    if (options.helpWanted)
+        return io.writeOut(lookupHelpText().toUtf8()) ? ExitFound : ExitFailure;
+    if (options.versionWanted)
+        return io.writeOut(QStringLiteral("%1 %2\n").arg(ProgramName, QLatin1String(PARLORA_VERSION)).toUtf8())
+            ? ExitFound
+            : ExitFailure;
 
-    const ApplicationFolder folder(request->folder);
-    const LanguagePair pair;
-    // The same files the desktop program uses; here they are only read.
-    const DataLocations locations =
-        chooseDataLocations(folder.path(), true, pair.PersonalDictionaryFile, standardUserFolders());
-    const QString settingsPath = FileExists(locations.settingsFile) ? locations.settingsFile
-                                                                    : locations.seedSettingsFile;
-    const StartupSettings startup = readSettingsFile(settingsPath, false);
-    Settings settings = startup.settings;
-    settings.Direction = request->direction.value_or(settings.Direction);
-    settings.SimilarWordSearch = request->similar.value_or(settings.SimilarWordSearch);
-    settings.PhrasebookSearch = request->phrases.value_or(settings.PhrasebookSearch);
-    settings.BaseFormSearch = request->baseForms.value_or(settings.BaseFormSearch);
-    const LanguageMessages messages =
-        chooseMessages(folder, request->language.isEmpty() ? startup.interfaceLanguage : request->language);
-
-    DictionaryData data;
-    PersonalDictionary personal;
-    NullProgressSink progress;
-    const LoadResult loaded = LoadDictionaryFiles(folder, pair, QString(), data, progress);
-    switch (loaded.outcome) {
-    case LoadOutcome::Loaded: break;
-    case LoadOutcome::MainDictionaryMissing:
-        err << messages.message(Message::MainDictionaryMissing) << '\n';
-        return ExitFailure;
-    case LoadOutcome::MainDictionaryUnreadable:
-        err << messages.message(Message::MainDictionaryUnreadable).arg(loaded.mainDictionary.file,
-                                                                        loaded.mainDictionary.reason)
-            << '\n';
+    LookupSession session(options, io.programFolder);
+    if (const std::optional<Failure> failure = session.load(options)) {
+        io.writeErr((failure->text + QLatin1Char('\n')).toUtf8());
         return ExitFailure;
     }
-    for (const FileProblem &problem : loaded.unreadableFiles)
-        err << messages.message(Message::DataFileUnreadable).arg(problem.file, problem.reason) << '\n';
-    // A terminal lookup never changes an installation: the personal
-    // dictionary is read when it exists, never created or moved into place,
-    // and an unreadable one is only reported.
-    const QString personalPath = FileExists(locations.personalDictionaryFile) ? locations.personalDictionaryFile
-                                                                            : locations.seedPersonalDictionaryFile;
-    if (FileExists(personalPath)) {
-        const SaveResult read = personal.LoadPersonalDictionary(personalPath);
-        if (!read)
-            err << messages.message(Message::DataFileUnreadable).arg(personalPath, read.error) << '\n';
+    for (const QString &warning : session.warnings())
+        io.writeErr((warning + QLatin1Char('\n')).toUtf8());
+
+    const bool headings = session.directionCount() > 1;
+    if (!options.batch) {
+        const QList<Answer> answers = session.answer(options.query);
+        if (!io.writeOut(format(answers, options.json, headings)))
+            return ExitFailure;
+        return anyFound(answers) ? ExitFound : ExitNotFound;
     }
 
-    const morphology::PairBaseForms baseForms(folder.dataFile(pair.Language1FormsFile),
-                                              folder.dataFile(pair.Language2FormsFile));
-    const Translator translator(data, personal, &baseForms);
-    const TranslationResult result =
-        translator.Translate(request->query, settings.Direction, settings, messages, progress);
-    printResult(result, out);
-    return result.ExactFound ? ExitFound : ExitNotFound;
+    // One query per line, all answered by this process; a blank line
+    // separates the answers in text (JSON Lines need none).
+    bool found = false;
+    bool first = true;
+    QByteArray line;
+    while (io.readLine(line)) {
+        const QString query = QString::fromUtf8(line).trimmed();
+        if (query.isEmpty())
+            continue;
+        const QList<Answer> answers = session.answer(query);
+        found = found || anyFound(answers);
+        QByteArray bytes = format(answers, options.json, headings);
+        if (!options.json && !first)
+            bytes.prepend('\n');
+        first = false;
+        if (!io.writeOut(bytes))
+            return ExitFailure;
+    }
+    return found ? ExitFound : ExitNotFound;
 }
 
 } // namespace parlora::cli

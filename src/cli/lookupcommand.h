@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QTextStream>
+
+#include <functional>
 
 namespace parlora::cli {
 
@@ -11,9 +13,22 @@ inline constexpr int ExitFound = 0;
 inline constexpr int ExitNotFound = 1;
 inline constexpr int ExitFailure = 2;
 
-// Runs one lookup for the command line (arguments without the program name)
-// against the application folder, writing results to out and problems to err.
-// Returns the exit status. Writes no file.
-int runLookup(const QStringList &arguments, const QString &defaultFolder, QTextStream &out, QTextStream &err);
+// Where parlora-lookup reads and writes: the program's folder (where its
+// data is looked for unless --data says otherwise), standard input for
+// batch mode, and the two output streams. A write that fails makes the
+// command fail.
+struct LookupIo {
+    QString programFolder;
+    bool standardInputIsTerminal = true;
+    // The next line of standard input, without its end; false at the end.
+    std::function<bool(QByteArray &line)> readLine;
+    std::function<bool(const QByteArray &bytes)> writeOut;
+    std::function<void(const QByteArray &bytes)> writeErr;
+};
+
+// Runs parlora-lookup for the command line (without the program's name).
+// Returns the exit status. Writes no file but the index cache (and the file
+// --export-personal names).
+int runLookup(const QStringList &arguments, const LookupIo &io);
 
 } // namespace parlora::cli

@@ -138,7 +138,8 @@ void FileEncodeAndDecode(const QString &inputFile, const QString &statusText, Ma
 }
 
 LoadResult LoadDictionaryFiles(const ApplicationFolder &folder, const LanguagePair &pair,
-                               const QString &loadingStatusText, DictionaryData &data, ProgressSink &progress)
+                               const QString &loadingStatusText, DictionaryData &data, ProgressSink &progress,
+                               DictionaryParts parts)
 {
     LoadResult result;
     const QString mainDictionaryPath = folder.dataFile(pair.MainDictionaryFile);
@@ -147,13 +148,17 @@ LoadResult LoadDictionaryFiles(const ApplicationFolder &folder, const LanguagePa
         result.mainDictionary = {mainDictionaryPath, QStringLiteral("the file does not exist")};
         return result;
     }
-    const FileBytes readable = readDataFile(mainDictionaryPath);
-    if (!readable.ok) {
-        result.outcome = LoadOutcome::MainDictionaryUnreadable;
-        result.mainDictionary = {mainDictionaryPath, readable.error};
-        return result;
+    if (parts.mainDictionary) {
+        const FileBytes readable = readDataFile(mainDictionaryPath);
+        if (!readable.ok) {
+            result.outcome = LoadOutcome::MainDictionaryUnreadable;
+            result.mainDictionary = {mainDictionaryPath, readable.error};
+            return result;
+        }
+        FileEncodeAndDecode(mainDictionaryPath, loadingStatusText, data.mainDictionary, progress);
     }
-    FileEncodeAndDecode(mainDictionaryPath, loadingStatusText, data.mainDictionary, progress);
+    if (!parts.phrasebook)
+        return result;
 
     data.phrasebook = Phrasebook();
     loadPhrasebook(openOptionalFile(folder.dataFile(pair.PhrasebookFile), result.unreadableFiles), data.phrasebook);

@@ -49,11 +49,19 @@ void FileEncodeAndDecode(const QString &inputFile, const QString &statusText, Ma
                          ProgressSink &progress);
 QString ReadMarkedLine(TextFileReader &file);
 
+// Which files LoadDictionaryFiles reads: a caller with a prepared index of
+// the main dictionary, or without the phrase search, need not read them.
+struct DictionaryParts {
+    bool mainDictionary = true;
+    bool phrasebook = true; // with both grammar files
+};
+
 // Reads the main dictionary, the phrasebook and both grammar lists, and
 // writes nothing: what the terminal tool needs. Stops at a missing or
-// unreadable main dictionary.
+// unreadable main dictionary (also when it is not to be read).
 LoadResult LoadDictionaryFiles(const ApplicationFolder &folder, const LanguagePair &pair,
-                               const QString &loadingStatusText, DictionaryData &data, ProgressSink &progress);
+                               const QString &loadingStatusText, DictionaryData &data, ProgressSink &progress,
+                               DictionaryParts parts = {});
 
 // Loads every file of the pair in order: main dictionary (stops when it is
 // missing or unreadable), phrasebook, both grammar lists, migration of an

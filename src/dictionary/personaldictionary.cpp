@@ -178,7 +178,7 @@ void PersonalDictionary::setEntries(PairList entries)
         m_words.append(std::move(word));
         m_translations.append(std::move(translation));
     }
-    ++m_revision;
+    changedWholesale();
 }
 
 void PersonalDictionary::remember(const QByteArray &bytes)
@@ -221,7 +221,7 @@ bool PersonalDictionary::mergeChangesOnDisk()
         merged = true;
     }
     if (merged)
-        ++m_revision;
+        changedWholesale();
     return merged;
 }
 
@@ -289,7 +289,7 @@ void PersonalDictionary::placeEntry(qint32 index, const QString &word, const QSt
     m_words.insert(index, word);
     m_translations.insert(index, translation);
     RecordStep(true, word, translation, index);
-    changed();
+    changed({true, index});
     UpdateUndoRedoCommands();
 }
 
@@ -305,15 +305,37 @@ void PersonalDictionary::removeEntry(qint32 index)
 {
     m_words.removeAt(index);
     m_translations.removeAt(index);
-    changed();
+    changed({false, index});
     UpdateUndoRedoCommands();
 }
 
-void PersonalDictionary::changed()
+void PersonalDictionary::changed(EntryChange change)
 {
+    // Enough for any burst between two translations; older ones make the
+    // reader take the entries anew.
+    constexpr qsizetype JournalLength = 1024;
+    if (m_journal.size() == JournalLength) {
+        m_journal.removeFirst();
+        ++m_journalStart;
+    }
+    m_journal.append(change);
     ++m_revision;
     if (m_changeListener)
         m_changeListener();
+}
+
+void PersonalDictionary::changedWholesale()
+{
+    ++m_revision;
+    m_journal.clear();
+    m_journalStart = m_revision;
+}
+
+std::optional<QList<EntryChange>> PersonalDictionary::ChangesSince(quint64 revision) const
+{
+    if (revision < m_journalStart || revision > m_revision)
+        return std::nullopt;
+    return m_journal.mid(qsizetype(revision - m_journalStart));
 }
 
 qint32 PersonalDictionary::stepEntryIndex(const UndoStep &step) const

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -40,6 +41,12 @@ struct PersonalLoadReport {
     bool unpairedLastLine = false;
     // Bytes that gave no pair at all: a file of another kind, or damaged.
     bool notUnderstood() const { return bytes > 0 && pairs == 0; }
+};
+
+// One change of the entries: a pair put in at an index, or taken out of it.
+struct EntryChange {
+    bool inserted = false;
+    qint32 index = 0;
 };
 
 // The state of the file as this store last read or wrote it, to notice that
@@ -95,6 +102,11 @@ public:
     // Changes with every change of the entries, also when a save merges in
     // pairs from disk: whoever shows the entries compares it.
     quint64 revision() const { return m_revision; }
+    // The single changes since a revision, oldest first, for whoever keeps
+    // something in step with the entries (a search index, a list view);
+    // nothing when they are no longer known (a load, a merge, too many) and
+    // the entries must be taken anew.
+    std::optional<QList<EntryChange>> ChangesSince(quint64 revision) const;
 
     // Trims U+0020 from both texts (the caller's variables receive the
     // trimmed texts) and inserts in sorted position.
@@ -124,7 +136,8 @@ private:
     void setEntries(PairList entries);
     void placeEntry(qint32 index, const QString &word, const QString &translation);
     void removeEntry(qint32 index);
-    void changed();
+    void changed(EntryChange change);
+    void changedWholesale();
     qint32 stepEntryIndex(const UndoStep &step) const;
     qint32 stepInsertIndex(const UndoStep &step) const;
     bool mergeChangesOnDisk();
@@ -149,6 +162,9 @@ private:
     bool m_unreadable = false;
     quint64 m_revision = 0;
     quint64 m_savedRevision = 0;
+    // The last changes, m_journal[i] made revision m_journalStart + i + 1.
+    QList<EntryChange> m_journal;
+    quint64 m_journalStart = 0;
 };
 
 } // namespace parlora

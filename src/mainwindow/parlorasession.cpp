@@ -19,10 +19,11 @@ LoadResult ParloraSession::loadData(ProgressSink &progress)
                                          message(Message::LoadingDictionary), data, personalDictionary, progress);
     if (result.outcome == LoadOutcome::Loaded) {
         m_translator.emplace(data, personalDictionary, &baseForms);
-        // Hunspell's Portuguese dictionary takes a few hundred milliseconds:
-        // it loads while the user types the first word.
-        if (settings.BaseFormSearch)
-            baseForms.loadInBackground();
+        // The search forms of both directions and the base forms (Hunspell's
+        // Portuguese dictionary takes a few hundred milliseconds) are made
+        // while the user types the first word, so that the first Enter is as
+        // quick as the later ones.
+        m_translator->PrepareInBackground(settings);
     }
     return result;
 }

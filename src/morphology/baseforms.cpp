@@ -10,6 +10,13 @@ void appendNew(QStringList &list, const QStringList &more, const QString &word)
             list.append(item);
     }
 }
+
+template <typename T>
+void waitFor(const std::shared_future<T> &future)
+{
+    if (future.valid())
+        future.wait();
+}
 } // namespace
 
 BaseForms::BaseForms(QString tableFile, QStringList hunspellDictionaries)
@@ -20,63 +27,87 @@ BaseForms::BaseForms(QString tableFile, QStringList hunspellDictionaries)
 BaseForms::~BaseForms()
 {
     // A background load still running must not outlive what it reads.
-    if (m_sources.valid())
-        m_sources.wait();
+    waitFor(m_table);
+    waitFor(m_hunspell);
 }
 
-void BaseForms::start(std::launch policy) const
+void BaseForms::startTable(std::launch policy) const
 {
-    std::call_once(m_started, [this, policy] {
-        m_sources = std::async(policy, [tableFile = m_tableFile, dictionaries = m_hunspellDictionaries] {
-                        auto loaded = std::make_shared<Sources>();
-                        loaded->tableResult = loaded->table.load(tableFile);
-                        loaded->hunspell = std::make_unique<HunspellStemmer>(dictionaries);
-                        return std::shared_ptr<const Sources>(std::move(loaded));
-                    }).share();
+    std::call_once(m_tableStarted, [this, policy] {
+        m_table = std::async(policy, [file = m_tableFile] {
+                      auto loaded = std::make_shared<Table>();
+                      loaded->result = loaded->table.load(file);
+                      return std::shared_ptr<const Table>(std::move(loaded));
+                  }).share();
+    });
+}
+
+void BaseForms::startHunspell(std::launch policy) const
+{
+    std::call_once(m_hunspellStarted, [this, policy] {
+        m_hunspell = std::async(policy, [dictionaries = m_hunspellDictionaries] {
+                         return std::shared_ptr<const HunspellStemmer>(
+                             std::make_shared<HunspellStemmer>(dictionaries));
+                     }).share();
     });
 }
 
 void BaseForms::loadInBackground() const
 {
-    start(std::launch::async);
+    startTable(std::launch::async);
+    startHunspell(std::launch::async);
 }
 
-void BaseForms::load() const
+const BaseForms::Table &BaseForms::table() const
 {
-    start(std::launch::deferred);
-    m_sources.wait();
+    startTable(std::launch::deferred);
+    return *m_table.get();
 }
 
-const BaseForms::Sources &BaseForms::sources() const
+const HunspellStemmer &BaseForms::hunspell() const
 {
-    load();
-    return *m_sources.get();
+    startHunspell(std::launch::deferred);
+    return *m_hunspell.get();
 }
 
 const FormTable::LoadResult &BaseForms::tableLoadResult() const
 {
-    return sources().tableResult;
+    return table().result;
 }
 
 bool BaseForms::hunspellLoaded() const
 {
-    return sources().hunspell->isLoaded();
+    return hunspell().isLoaded();
 }
 
-QStringList BaseForms::candidates(const QString &word) const
+QStringList BaseForms::baseForms(const QString &word, const HeadwordTest &isHeadword) const
 {
-    const Sources &from = sources();
+    const FormTable &forms = table().table;
+    const QStringList listed = forms.bases(word);
+    const QStringList rewritten = forms.rewrites(word);
+    QStringList candidates;
+    appendNew(candidates, listed, word);
+    for (const QString &rewrite : rewritten) {
+        appendNew(candidates, {rewrite}, word);
+        appendNew(candidates, forms.bases(rewrite), word);
+    }
     QStringList found;
-    const QStringList listed = from.table.bases(word);
-    appendNew(found, listed, word);
+    for (const QString &candidate : std::as_const(candidates)) {
+        if (isHeadword(candidate))
+            found.append(candidate);
+    }
     // A form our table lists is settled: the table lists every base it has
     // (falamos is falar, never falir as the stemmer would also say).
-    if (listed.isEmpty())
-        appendNew(found, from.hunspell->stems(word), word);
-    for (const QString &rewritten : from.table.rewrites(word)) {
-        appendNew(found, {rewritten}, word);
-        appendNew(found, from.table.bases(rewritten), word);
-        appendNew(found, from.hunspell->stems(rewritten), word);
+    if (!found.isEmpty() || !listed.isEmpty())
+        return found;
+
+    const HunspellStemmer &stemmer = hunspell();
+    QStringList stems = stemmer.stems(word);
+    for (const QString &rewrite : rewritten)
+        appendNew(stems, stemmer.stems(rewrite), word);
+    for (const QString &stem : std::as_const(stems)) {
+        if (stem != word && !found.contains(stem) && isHeadword(stem))
+            found.append(stem);
     }
     return found;
 }

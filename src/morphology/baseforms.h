@@ -6,56 +6,59 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <future>
 #include <memory>
 #include <mutex>
 
 namespace parlora::morphology {
 
-// The candidate base forms of a word of one language: "give me the words
-// this one may be a form of". Our own table comes first (irregular forms,
-// plurals, spellings), then Hunspell's stems of the word unless the table
-// lists it (it lists every base of the forms it has, and Hunspell can be
-// wrong about them), then the table's rules (attached pronouns, regular
-// endings the stemmer misses), each followed by what the table and Hunspell
-// say of the rewritten word. Candidates are lower case, each once, without
-// the word; whether a candidate is a headword is for the caller to decide.
+// The base forms of a word of one language: "which headwords may this word
+// be a form of?". Two tiers, the second only when the first finds no
+// headword: first our own table (irregular forms, plurals, spellings) and
+// its rules (attached pronouns, regular endings), each rewritten word also
+// looked up in the table; then Hunspell's stems of the word and of the
+// rewritten words. Found words are lower case, each once, never the word
+// itself.
 //
-// Loading is lazy: the table and the Hunspell dictionary are read on the
-// first question, or ahead of it in the background (Hunspell's Portuguese
-// dictionary takes a few hundred milliseconds to load).
+// Loading is lazy: the table on the first question, Hunspell's dictionary
+// when the first tier first comes back empty, or either ahead of that in
+// the background (Hunspell's Portuguese dictionary takes a few hundred
+// milliseconds to load).
 class BaseForms {
 public:
+    using HeadwordTest = std::function<bool(const QString &word)>;
+
     BaseForms(QString tableFile, QStringList hunspellDictionaries);
     ~BaseForms();
     BaseForms(const BaseForms &) = delete;
     BaseForms &operator=(const BaseForms &) = delete;
 
-    // Starts loading on another thread, unless loading has begun already.
+    // Starts loading both sources on other threads, unless begun already.
     void loadInBackground() const;
-    // Loads now, on this thread, unless loading has begun already; waits for
-    // a background load to finish.
-    void load() const;
 
-    QStringList candidates(const QString &word) const;
+    // The base forms of the word that pass the test, in the order found.
+    QStringList baseForms(const QString &word, const HeadwordTest &isHeadword) const;
 
-    // What the load found, for the curious (waits for the load).
     const FormTable::LoadResult &tableLoadResult() const;
     bool hunspellLoaded() const;
 
 private:
-    struct Sources {
+    struct Table {
         FormTable table;
-        FormTable::LoadResult tableResult;
-        std::unique_ptr<HunspellStemmer> hunspell;
+        FormTable::LoadResult result;
     };
-    const Sources &sources() const;
-    void start(std::launch policy) const;
+    const Table &table() const;
+    const HunspellStemmer &hunspell() const;
+    void startTable(std::launch policy) const;
+    void startHunspell(std::launch policy) const;
 
     QString m_tableFile;
     QStringList m_hunspellDictionaries;
-    mutable std::once_flag m_started;
-    mutable std::shared_future<std::shared_ptr<const Sources>> m_sources;
+    mutable std::once_flag m_tableStarted;
+    mutable std::once_flag m_hunspellStarted;
+    mutable std::shared_future<std::shared_ptr<const Table>> m_table;
+    mutable std::shared_future<std::shared_ptr<const HunspellStemmer>> m_hunspell;
 };
 
 // The base forms of both languages of the pair: language 1 is Italian,

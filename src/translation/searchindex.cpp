@@ -1,14 +1,10 @@
 #include "translation/searchindex.h"
 
-#include "words/exactlookup.h"
-#include "words/similarwords.h"
 #include "words/textrules.h"
 
-#include <QSet>
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <climits>
 
 namespace parlora {
 
@@ -19,31 +15,42 @@ constexpr qsizetype ShortEntryWords = 8;
 // Beyond this many words an entry's words are told apart by a hash.
 constexpr qsizetype LinearScanWords = 32;
 
-quint64 lengthAndCharacter(qsizetype length, QChar c)
+template <typename T>
+std::span<const T> spanOf(const QList<T> &list)
 {
-    return (quint64(length) << 16) | c.unicode();
+    return {list.constData(), std::size_t(list.size())};
 }
 
-// The candidate lengths whose stem can equal the stem of a text of this
-// length, or that are one insertion, deletion or substitution away.
-QList<qsizetype> similarLengths(qsizetype queryLength)
+template <typename T>
+std::span<const T> found(const QHash<QString, QList<T>> &hash, QStringView key)
 {
-    using words::ShortestStem;
-    using words::VariableEndingLength;
-    const qsizetype stemLength = std::min(queryLength, words::StemLength(queryLength));
-    QList<qsizetype> lengths{queryLength - 1, queryLength, queryLength + 1};
-    if (stemLength < ShortestStem) {
-        // Such a short text is its own stem, and so is the candidate.
-        lengths.append(stemLength);
-    } else if (stemLength == ShortestStem) {
-        for (qsizetype length = ShortestStem; length <= ShortestStem + VariableEndingLength; ++length)
-            lengths.append(length);
-    } else {
-        lengths.append(stemLength + VariableEndingLength);
+    const auto it = hash.constFind(key.toString());
+    return it == hash.cend() ? std::span<const T>() : spanOf(*it);
+}
+
+qint32 &recordOf(qint32 &record) { return record; }
+qint32 &recordOf(WordOccurrence &occurrence) { return occurrence.record; }
+
+// Moves every record number at or after from by the offset, and drops the
+// number of a record taken out.
+template <typename T>
+void shiftList(QList<T> &list, qint32 from, qint32 by)
+{
+    if (by < 0)
+        list.removeIf([from](const T &item) { return recordOf(const_cast<T &>(item)) == from; });
+    for (T &item : list) {
+        if (recordOf(item) >= from + (by < 0 ? 1 : 0))
+            recordOf(item) += by;
     }
-    std::sort(lengths.begin(), lengths.end());
-    lengths.erase(std::unique(lengths.begin(), lengths.end()), lengths.end());
-    return lengths;
+}
+
+// Adds a record number to a list kept in record order.
+template <typename T>
+void insertInOrder(QList<T> &list, T item)
+{
+    const auto at = std::lower_bound(list.begin(), list.end(), item,
+                                     [](const T &a, const T &b) { return recordOf(const_cast<T &>(a)) < recordOf(const_cast<T &>(b)); });
+    list.insert(at, std::move(item));
 }
 
 } // namespace
@@ -52,10 +59,37 @@ SearchIndex::SearchIndex(const QStringList &sources, const QStringList &targets)
     : m_sources(sources), m_targets(targets)
 {
     m_recordsByForm.reserve(sources.size());
-    for (int record = 0; record < int(sources.size()); ++record) {
+    for (qint32 record = 0; record < qint32(sources.size()); ++record) {
         const QString form = words::ComparisonForm(sources.at(record));
         addExactForms(record, form, words::SplitWords(words::StripPunctuation(form)));
     }
+}
+
+std::span<const qint32> SearchIndex::RecordsWithForm(QStringView form) const
+{
+    return found(m_recordsByForm, form);
+}
+
+std::span<const WordOccurrence> SearchIndex::Occurrences(QStringView word) const
+{
+    return found(m_occurrencesByWord, word);
+}
+
+std::span<const qint32> SearchIndex::CandidatesByFirst(qsizetype length, QChar first) const
+{
+    const auto it = m_candidatesByFirst.constFind(lengthAndCharacter(length, first));
+    return it == m_candidatesByFirst.cend() ? std::span<const qint32>() : spanOf(*it);
+}
+
+std::span<const qint32> SearchIndex::CandidatesByLast(qsizetype length, QChar last) const
+{
+    const auto it = m_candidatesByLast.constFind(lengthAndCharacter(length, last));
+    return it == m_candidatesByLast.cend() ? std::span<const qint32>() : spanOf(*it);
+}
+
+std::span<const qint32> SearchIndex::CandidateRecords(qint32 id) const
+{
+    return spanOf(m_candidateRecords.at(id));
 }
 
 void SearchIndex::PrepareSimilarCandidates() const
@@ -64,21 +98,13 @@ void SearchIndex::PrepareSimilarCandidates() const
         return;
     m_similarPrepared = true;
     m_candidateIds.reserve(m_sources.size() * 2);
-    for (int record = 0; record < int(m_sources.size()); ++record) {
-        const QString lowered = m_sources.at(record).toLower();
-        addSimilarCandidates(record, lowered, words::SplitWords(words::StripPunctuation(lowered)));
-    }
+    for (qint32 record = 0; record < qint32(m_sources.size()); ++record)
+        addSimilarCandidates(record, m_sources.at(record));
 }
 
-bool SearchIndex::isBuiltFrom(const QStringList &sources, const QStringList &targets) const
+void SearchIndex::addExactForms(qint32 record, const QString &form, const QStringList &entryWords)
 {
-    return sources.size() == m_sources.size() && targets.size() == m_targets.size()
-        && sources.constData() == m_sources.constData() && targets.constData() == m_targets.constData();
-}
-
-void SearchIndex::addExactForms(int record, const QString &form, const QStringList &entryWords)
-{
-    m_recordsByForm[form].append(record);
+    insertInOrder(m_recordsByForm[form], record);
 
     // Entries hold a handful of words, where a linear scan beats a hash; a
     // long one (a whole text pasted into the personal dictionary) takes the
@@ -97,27 +123,27 @@ void SearchIndex::addExactForms(int record, const QString &form, const QStringLi
         }
         if (slot == occurrences.size()) {
             firstPositions.append(i);
-            occurrences.append({record, 0, false});
+            occurrences.append({record, 0, 0});
             if (longEntry)
                 slotsOfLongEntry.insert(entryWords.at(i), slot);
         }
         if (i + 1 < entryWords.size())
             ++occurrences[slot].beforeLast;
         else
-            occurrences[slot].last = true;
+            occurrences[slot].last = 1;
     }
     for (qsizetype slot = 0; slot < occurrences.size(); ++slot)
-        m_occurrencesByWord[entryWords.at(firstPositions.at(slot))].append(occurrences.at(slot));
+        insertInOrder(m_occurrencesByWord[entryWords.at(firstPositions.at(slot))], occurrences.at(slot));
 }
 
-int SearchIndex::candidateId(const QString &candidate) const
+qint32 SearchIndex::candidateId(const QString &candidate) const
 {
     auto it = m_candidateIds.constFind(candidate);
     if (it != m_candidateIds.cend())
         return it.value();
-    const int id = int(m_candidates.size());
+    const qint32 id = qint32(m_candidates.size());
     m_candidates.append(candidate);
-    m_candidateRecords.append(QList<int>());
+    m_candidateRecords.append(QList<qint32>());
     m_candidateIds.insert(candidate, id);
     if (!candidate.isEmpty()) {
         m_candidatesByFirst[lengthAndCharacter(candidate.size(), candidate.front())].append(id);
@@ -126,135 +152,47 @@ int SearchIndex::candidateId(const QString &candidate) const
     return id;
 }
 
-void SearchIndex::addSimilarCandidates(int record, const QString &lowered, const QStringList &loweredWords) const
+void SearchIndex::addSimilarCandidates(qint32 record, const QString &source) const
 {
+    const QString lowered = source.toLower();
     auto addCandidate = [&](const QString &candidate) {
-        QList<int> &records = m_candidateRecords[candidateId(candidate)];
+        QList<qint32> &records = m_candidateRecords[candidateId(candidate)];
         if (records.isEmpty() || records.constLast() != record)
-            records.append(record);
+            insertInOrder(records, record);
     };
     addCandidate(lowered);
-    for (const QString &candidate : loweredWords)
+    for (const QString &candidate : words::SplitWords(words::StripPunctuation(lowered)))
         addCandidate(candidate);
 }
 
-void SearchIndex::FindExactMatches(SearchState &state, const QString &query, bool wordMatches) const
+void SearchIndex::shiftRecords(qint32 from, qint32 by)
 {
-    const QString key = words::FoldAccents(query);
-    const QList<int> whole = m_recordsByForm.value(key);
-    const QList<WordOccurrence> inWords = wordMatches ? m_occurrencesByWord.value(key) : QList<WordOccurrence>();
-
-    reserveForMatches(state, whole, inWords);
-
-    // Both lists are in record order; walk them together so that lines,
-    // blocks and FoundText come out in file order. A record matching as a
-    // whole is never looked into for words.
-    qsizetype w = 0;
-    qsizetype o = 0;
-    while (w < whole.size() || o < inWords.size()) {
-        const int nextWhole = w < whole.size() ? whole.at(w) : INT_MAX;
-        const int nextWord = o < inWords.size() ? inWords.at(o).record : INT_MAX;
-        if (nextWhole <= nextWord) {
-            words::AddListItem(state, ResultList::Translations,
-                               m_sources.at(nextWhole) + words::MatchSeparator + m_targets.at(nextWhole));
-            state.FoundText += m_sources.at(nextWhole);
-            state.ExactFound = true;
-            ++w;
-            if (nextWord == nextWhole)
-                ++o;
-        } else {
-            const WordOccurrence &occurrence = inWords.at(o++);
-            words::ReportWordMatches(state, m_sources.at(occurrence.record), query, m_targets.at(occurrence.record),
-                                     occurrence.beforeLast, occurrence.last);
-        }
-    }
+    for (QList<qint32> &records : m_recordsByForm)
+        shiftList(records, from, by);
+    for (QList<WordOccurrence> &occurrences : m_occurrencesByWord)
+        shiftList(occurrences, from, by);
+    for (QList<qint32> &records : m_candidateRecords)
+        shiftList(records, from, by);
 }
 
-QList<int> SearchIndex::WholeEntryRecords(const QString &word) const
+void SearchIndex::InsertRecord(qint32 record, const QString &source, const QString &target)
 {
-    return m_recordsByForm.value(words::ComparisonForm(word));
+    shiftRecords(record, 1);
+    m_sources.insert(record, source);
+    m_targets.insert(record, target);
+    const QString form = words::ComparisonForm(source);
+    addExactForms(record, form, words::SplitWords(words::StripPunctuation(form)));
+    if (m_similarPrepared)
+        addSimilarCandidates(record, source);
 }
 
-void SearchIndex::reserveForMatches(SearchState &state, const QList<int> &whole,
-                                    const QList<WordOccurrence> &inWords) const
+void SearchIndex::RemoveRecord(qint32 record)
 {
-    // A common word can fill the result text with thousands of blocks;
-    // growing it once avoids copying it over and over.
-    qsizetype found = 0;
-    qsizetype text = 0;
-    for (int record : whole)
-        found += m_sources.at(record).size();
-    // One block per matching entry, however often the word repeats in it.
-    for (const WordOccurrence &occurrence : inWords) {
-        found += m_sources.at(occurrence.record).size();
-        text += m_sources.at(occurrence.record).size() + m_targets.at(occurrence.record).size()
-            + 3 * words::BlockLineEnd.size();
-    }
-    state.FoundText.reserve(state.FoundText.size() + found);
-    state.resultText.reserve(state.resultText.size() + text);
-}
-
-QList<int> SearchIndex::similarCandidates(const QString &query) const
-{
-    // Every candidate similar to the query keeps either its first character
-    // (an edit later on, or the shared stem) or its last character (an edit
-    // at the very start), and has one of a few lengths.
-    QList<int> ids;
-    for (qsizetype length : similarLengths(query.size())) {
-        if (length < 1)
-            continue;
-        for (int id : m_candidatesByFirst.value(lengthAndCharacter(length, query.front()))) {
-            if (words::IsSimilarFast(m_candidates.at(id), query))
-                ids.append(id);
-        }
-        for (int id : m_candidatesByLast.value(lengthAndCharacter(length, query.back()))) {
-            if (m_candidates.at(id).front() != query.front() && words::IsSimilarFast(m_candidates.at(id), query))
-                ids.append(id);
-        }
-    }
-    return ids;
-}
-
-void SearchIndex::FindSimilarWords(SearchState &state, const QString &query) const
-{
-    if (query.size() < words::MinimumSimilarQueryLength)
-        return;
-    PrepareSimilarCandidates();
-
-    // Only the records holding a similar candidate can offer anything.
-    struct Hit {
-        int record;
-        int candidate;
-        bool operator<(const Hit &other) const { return record < other.record; }
-    };
-    QList<Hit> hits;
-    for (int id : similarCandidates(query)) {
-        for (int record : m_candidateRecords.at(id))
-            hits.append({record, id});
-    }
-    std::stable_sort(hits.begin(), hits.end());
-
-    // Replaying those records in order keeps every FoundText check as a full
-    // sweep makes it. Once a record has been replayed, each of its similar
-    // candidates is in FoundText (added, or inside the entry that was added),
-    // and FoundText only grows: a later record offering nothing else can be
-    // passed over.
-    QSet<int> reported;
-    for (qsizetype first = 0; first < hits.size();) {
-        const int record = hits.at(first).record;
-        qsizetype end = first;
-        bool anythingNew = false;
-        for (; end < hits.size() && hits.at(end).record == record; ++end)
-            anythingNew = anythingNew || !reported.contains(hits.at(end).candidate);
-        if (anythingNew) {
-            const QString lowered = m_sources.at(record).toLower();
-            words::OfferSimilarCandidates(state, lowered, words::SplitWords(words::StripPunctuation(lowered)), query,
-                                          words::IsSimilarFast);
-            for (qsizetype i = first; i < end; ++i)
-                reported.insert(hits.at(i).candidate);
-        }
-        first = end;
-    }
+    // Lists emptied here stay: an empty list finds nothing, and the next
+    // insertion of the same form fills it again.
+    shiftRecords(record, -1);
+    m_sources.removeAt(record);
+    m_targets.removeAt(record);
 }
 
 } // namespace parlora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "words/searchstate.h"
+#include "translation/indexview.h"
 
 #include <QHash>
 #include <QList>
@@ -9,56 +9,52 @@
 
 namespace parlora {
 
-// The source side of one dictionary, prepared once so that a translation
-// visits only the records that can match. Sweeping the records of a
-// dictionary in order with FindExactMatch and FindSimilarWords gives exactly
-// what the two sweeps of this index give.
-class SearchIndex {
+// The source side of one dictionary in memory, prepared once so that a
+// translation visits only the records that can match. Searching it gives
+// exactly what sweeping the records in order gives.
+class SearchIndex final : public IndexView {
 public:
     // targets[i] is shown with sources[i]; both lists are copied (cheaply:
     // they share their data until either side changes).
     SearchIndex(const QStringList &sources, const QStringList &targets);
 
-    // The exact lookup of every record in order.
-    void FindExactMatches(SearchState &state, const QString &query, bool wordMatches) const;
-    // The similar-word search of every record in order.
-    void FindSimilarWords(SearchState &state, const QString &query) const;
-
-    // The records whose entry equals the word as a whole (after lower-casing
-    // and folding accents), in file order.
-    QList<int> WholeEntryRecords(const QString &word) const;
-    bool HasWholeEntry(const QString &word) const { return !WholeEntryRecords(word).isEmpty(); }
-    const QString &Source(int record) const { return m_sources.at(record); }
-    const QString &Target(int record) const { return m_targets.at(record); }
+    qsizetype RecordCount() const override { return m_sources.size(); }
+    QStringView Source(qint32 record) const override { return m_sources.at(record); }
+    QStringView Target(qint32 record) const override { return m_targets.at(record); }
+    std::span<const qint32> RecordsWithForm(QStringView form) const override;
+    std::span<const WordOccurrence> Occurrences(QStringView word) const override;
 
     // The candidates of the similar-word search are gathered on its first
     // use, so that people who switch that search off never wait for them;
     // a caller may gather them earlier.
-    void PrepareSimilarCandidates() const;
+    void PrepareSimilarCandidates() const override;
+    std::span<const qint32> CandidatesByFirst(qsizetype length, QChar first) const override;
+    std::span<const qint32> CandidatesByLast(qsizetype length, QChar last) const override;
+    QStringView Candidate(qint32 id) const override { return m_candidates.at(id); }
+    std::span<const qint32> CandidateRecords(qint32 id) const override;
 
-    // Whether the index was built from these very lists (not merely equal
-    // ones): a list that has changed since no longer shares its data.
-    bool isBuiltFrom(const QStringList &sources, const QStringList &targets) const;
+    // A record put in at a position, or taken out: the later records move by
+    // one, as they do in the personal dictionary, without building anew.
+    void InsertRecord(qint32 record, const QString &source, const QString &target);
+    void RemoveRecord(qint32 record);
+
+    // What the index file stores.
+    const QHash<QString, QList<qint32>> &Forms() const { return m_recordsByForm; }
+    const QHash<QString, QList<WordOccurrence>> &Words() const { return m_occurrencesByWord; }
+    const QStringList &Candidates() const { return m_candidates; }
+    const QHash<quint64, QList<qint32>> &CandidateGroupsByFirst() const { return m_candidatesByFirst; }
+    const QHash<quint64, QList<qint32>> &CandidateGroupsByLast() const { return m_candidatesByLast; }
 
 private:
-    // The records in which an entry's comparison form holds a word, with how
-    // often it occurs before the last word and whether it is the last word.
-    struct WordOccurrence {
-        int record = 0;
-        int beforeLast = 0;
-        bool last = false;
-    };
-
-    void addExactForms(int record, const QString &form, const QStringList &entryWords);
-    void addSimilarCandidates(int record, const QString &lowered, const QStringList &loweredWords) const;
-    int candidateId(const QString &candidate) const;
-    QList<int> similarCandidates(const QString &query) const;
-    void reserveForMatches(SearchState &state, const QList<int> &whole, const QList<WordOccurrence> &inWords) const;
+    void addExactForms(qint32 record, const QString &form, const QStringList &entryWords);
+    void addSimilarCandidates(qint32 record, const QString &source) const;
+    qint32 candidateId(const QString &candidate) const;
+    void shiftRecords(qint32 from, qint32 by);
 
     QStringList m_sources;
     QStringList m_targets;
 
-    QHash<QString, QList<int>> m_recordsByForm;
+    QHash<QString, QList<qint32>> m_recordsByForm;
     QHash<QString, QList<WordOccurrence>> m_occurrencesByWord;
 
     // Every distinct candidate of the similar-word search (lower-cased entry
@@ -67,10 +63,10 @@ private:
     // them with the query.
     mutable bool m_similarPrepared = false;
     mutable QStringList m_candidates;
-    mutable QList<QList<int>> m_candidateRecords;
-    mutable QHash<QString, int> m_candidateIds;
-    mutable QHash<quint64, QList<int>> m_candidatesByFirst;
-    mutable QHash<quint64, QList<int>> m_candidatesByLast;
+    mutable QList<QList<qint32>> m_candidateRecords;
+    mutable QHash<QString, qint32> m_candidateIds;
+    mutable QHash<quint64, QList<qint32>> m_candidatesByFirst;
+    mutable QHash<quint64, QList<qint32>> m_candidatesByLast;
 };
 
 } // namespace parlora

@@ -20,6 +20,7 @@ TranslationResult MakeTranslationResult(const SearchState &state)
     result.ExactFound = state.ExactFound;
     result.SimilarFound = state.SimilarFound;
     result.addedLines = state.addedLines;
+    result.matches = state.matches;
     return result;
 }
 
@@ -29,15 +30,68 @@ Translator::Translator(const DictionaryData &data, const PersonalDictionary &per
 {
 }
 
-const SearchIndex &Translator::mainIndex(bool direction) const
+namespace {
+
+bool sameLists(const QStringList &a, const QStringList &b)
 {
+    return a.size() == b.size() && a.constData() == b.constData();
+}
+
+} // namespace
+
+void Translator::UseMainIndexes(const IndexView &language1, const IndexView &language2)
+{
+    m_external = {&language2, &language1};
+}
+
+void Translator::PrepareInBackground(const Settings &settings) const
+{
+    if (m_external[0] || m_preparing.valid())
+        return;
+    const MainDictionary main = m_data.mainDictionary; // shares the lists
+    const bool similar = settings.SimilarWordSearch;
+    m_preparing = std::async(std::launch::async, [main, similar] {
+        std::array<BuiltIndex, 2> built;
+        for (const bool direction : {false, true}) {
+            BuiltIndex &slot = built[directionIndex(direction)];
+            slot.sources = direction ? main.Language1Entries : main.Language2Entries;
+            slot.targets = direction ? main.Language2Entries : main.Language1Entries;
+            slot.index.emplace(slot.sources, slot.targets);
+            if (similar)
+                slot.index->PrepareSimilarCandidates();
+        }
+        return built;
+    });
+    if (m_baseForms && settings.BaseFormSearch)
+        m_baseForms->loadInBackground();
+}
+
+void Translator::adoptPreparedIndexes() const
+{
+    if (!m_preparing.valid())
+        return;
+    std::array<BuiltIndex, 2> built = m_preparing.get();
+    for (int d = 0; d < 2; ++d) {
+        if (!m_main[d].index)
+            m_main[d] = std::move(built[d]);
+    }
+}
+
+const IndexView &Translator::mainIndex(bool direction) const
+{
+    if (const IndexView *external = m_external[directionIndex(direction)])
+        return *external;
+    adoptPreparedIndexes();
     const MainDictionary &main = m_data.mainDictionary;
     const QStringList &sources = direction ? main.Language1Entries : main.Language2Entries;
     const QStringList &targets = direction ? main.Language2Entries : main.Language1Entries;
-    std::optional<SearchIndex> &index = m_main[directionIndex(direction)];
-    if (!index || !index->isBuiltFrom(sources, targets))
-        index.emplace(sources, targets);
-    return *index;
+    BuiltIndex &built = m_main[directionIndex(direction)];
+    if (!built.index || !sameLists(built.sources, sources) || !sameLists(built.targets, targets)) {
+        built.sources = sources;
+        built.targets = targets;
+        built.index.emplace(sources, targets);
+    }
+    return *built.index;
 }
 
 const phrasebook::PhrasebookIndex &Translator::phrasebookIndex(bool direction) const
@@ -52,15 +106,30 @@ const SearchIndex &Translator::personalIndex(bool direction) const
 {
     const QStringList &sources = direction ? m_personal.Words() : m_personal.Translations();
     const QStringList &targets = direction ? m_personal.Translations() : m_personal.Words();
-    std::optional<SearchIndex> &cached = m_personalCache[directionIndex(direction)];
-    if (!cached || !cached->isBuiltFrom(sources, targets))
-        cached.emplace(sources, targets);
-    return *cached;
+    PersonalIndex &cached = m_personalCache[directionIndex(direction)];
+    if (cached.index && cached.revision == m_personal.revision())
+        return *cached.index;
+    // An edit or two since the last translation: follow them rather than
+    // building the whole index again.
+    const std::optional<QList<EntryChange>> changes =
+        cached.index ? m_personal.ChangesSince(cached.revision) : std::nullopt;
+    if (changes) {
+        for (const EntryChange &change : *changes) {
+            if (change.inserted)
+                cached.index->InsertRecord(change.index, sources.at(change.index), targets.at(change.index));
+            else
+                cached.index->RemoveRecord(change.index);
+        }
+    } else {
+        cached.index.emplace(sources, targets);
+    }
+    cached.revision = m_personal.revision();
+    return *cached.index;
 }
 
 void Translator::Prepare(bool direction, const Settings &settings) const
 {
-    const SearchIndex &main = mainIndex(direction);
+    const IndexView &main = mainIndex(direction);
     const SearchIndex &own = personalIndex(direction);
     if (settings.PhrasebookSearch)
         phrasebookIndex(direction);
@@ -76,20 +145,18 @@ QStringList Translator::baseFormEntries(const QString &query, bool direction, co
 {
     if (!m_baseForms || !settings.BaseFormSearch || query.isEmpty())
         return {};
-    const SearchIndex &main = mainIndex(direction);
-    const SearchIndex &own = personalIndex(direction);
+    const IndexView &main = mainIndex(direction);
+    const IndexView &own = personalIndex(direction);
+    const auto isEntry = [&](const QString &word) {
+        return !WholeEntryRecords(main, word).empty() || !WholeEntryRecords(own, word).empty();
+    };
     // Only for a word that is no entry: what a found word shows stays as it
     // always was.
-    if (main.HasWholeEntry(query) || own.HasWholeEntry(query))
+    if (isEntry(query))
         return {};
-    QStringList entries;
-    // Every candidate that is an entry counts: case may be a form of caso
+    // Every base form that is an entry counts: case may be a form of caso
     // and of casa.
-    for (const QString &candidate : m_baseForms->source(direction).candidates(query)) {
-        if (main.HasWholeEntry(candidate) || own.HasWholeEntry(candidate))
-            entries.append(candidate);
-    }
-    return entries;
+    return m_baseForms->source(direction).baseForms(query, isEntry);
 }
 
 void Translator::addBaseFormLines(SearchState &state, TranslationResult &result, const QString &query,
@@ -97,15 +164,18 @@ void Translator::addBaseFormLines(SearchState &state, TranslationResult &result,
                                   const LanguageMessages &messages) const
 {
     for (const QString &base : baseForms) {
-        for (const SearchIndex *index : {&mainIndex(direction), &personalIndex(direction)}) {
-            for (int record : index->WholeEntryRecords(base)) {
-                const QString line = messages.message(Message::BaseFormLine)
-                                         .arg(query, index->Source(record) + words::MatchSeparator + index->Target(record));
+        for (const IndexView *index : {&mainIndex(direction), static_cast<const IndexView *>(&personalIndex(direction))}) {
+            for (qint32 record : WholeEntryRecords(*index, base)) {
+                const QString line =
+                    messages.message(Message::BaseFormLine)
+                        .arg(query, index->Source(record).toString() + words::MatchSeparator
+                                        + index->Target(record).toString());
                 const qsizetype before = state.translations.size();
                 words::AddListItem(state, ResultList::Translations, line);
                 if (state.translations.size() == before)
                     continue;
                 result.baseFormLines.append({line, base});
+                state.matches.append({index->Source(record).toString(), index->Target(record).toString(), base});
                 // The similar-word search need not offer the entry again.
                 state.FoundText += index->Source(record);
                 state.ExactFound = true;
@@ -130,8 +200,8 @@ TranslationResult Translator::Translate(const QString &typedText, bool direction
 
     const QString query = words::PrepareQuery(typedText);
     const QStringList baseForms = baseFormEntries(query, direction, settings);
-    const SearchIndex &mainSearch = mainIndex(direction);
-    mainSearch.FindExactMatches(state, query, settings.PhrasebookSearch);
+    const IndexView &mainSearch = mainIndex(direction);
+    FindExactMatches(mainSearch, state, query, settings.PhrasebookSearch);
     progress.setProgressValue(1);
 
     progress.setStatusText(messages.message(Message::SearchingPhrasebook));
@@ -144,7 +214,7 @@ TranslationResult Translator::Translate(const QString &typedText, bool direction
     progress.setProgressValue(2);
 
     const SearchIndex &ownIndex = personalIndex(direction);
-    ownIndex.FindExactMatches(state, query, settings.PhrasebookSearch);
+    FindExactMatches(ownIndex, state, query, settings.PhrasebookSearch);
     TranslationResult baseFormResult;
     addBaseFormLines(state, baseFormResult, query, baseForms, direction, messages);
     progress.setProgressValue(3);
@@ -153,8 +223,8 @@ TranslationResult Translator::Translate(const QString &typedText, bool direction
     if (settings.SimilarWordSearch) {
         progress.setStatusText(messages.message(Message::SearchingSimilarWords));
         progress.repaint(RepaintTarget::MainWindow);
-        mainSearch.FindSimilarWords(state, query);
-        ownIndex.FindSimilarWords(state, query);
+        FindSimilarWords(mainSearch, state, query);
+        FindSimilarWords(ownIndex, state, query);
     } else {
         progress.setStatusText(QString());
     }

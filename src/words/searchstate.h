@@ -15,6 +15,14 @@ struct AddedLine {
     QString text;
 };
 
+// An entry matched as a whole (or an entry of a base form of the query), for
+// those who want the pairs rather than the lines (the terminal's JSON).
+struct MatchedPair {
+    QString source;
+    QString target;
+    QString baseForm; // the base form that led to the entry, if any
+};
+
 // The state and the results of one translation. The searches only append;
 // the window shows the lists and the text once the run is over.
 struct SearchState {
@@ -28,6 +36,7 @@ struct SearchState {
     QStringList similarWords;    // lstSimili
     QString resultText;          // Text1
     QList<AddedLine> addedLines; // both lists, in adding order
+    QList<MatchedPair> matches;  // the pairs behind the translations' lines
 
     void reset() { *this = SearchState(); }
 };

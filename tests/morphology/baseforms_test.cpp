@@ -38,18 +38,31 @@ TEST(FormTable, ReadsFormsAndRulesAndSkipsWhatIsNeither)
     EXPECT_EQ(table.ruleCount(), 1);
 }
 
-TEST(BaseForms, TableFirstThenStemmerThenRulesEachCandidateOnce)
+TEST(BaseForms, TheTableAndItsRulesFirstTheStemmerOnlyWhenTheyFindNoHeadword)
 {
     QTemporaryDir dir;
     writeTinyHunspell(dir.filePath("tiny"));
-    write(dir.filePath("forms"), "uomini\tuomo\nfalamos\tfalar\n*e\t*a\n*i\t*o\n*arlo\t*are\n");
+    write(dir.filePath("forms"), "uomini\tuomo\nfalamos\tfalar\n*e\t*a\n*arlo\t*are\n");
     const BaseForms forms(dir.filePath("forms"), {dir.filePath("missing"), dir.filePath("tiny")});
+    const QStringList headwords{"uomo", "casa", "caso", "libro", "parlare", "falar", "falir"};
+    const auto isHeadword = [&](const QString &word) { return headwords.contains(word); };
+    const struct {
+        const char *word;
+        QStringList found;
+    } rows[] = {
+        {"uomini", {"uomo"}},
+        {"case", {"casa"}},      // the rule's headword; the stemmer is not asked
+        {"libri", {"libro"}},    // no rule fits: the stemmer's stem
+        {"parlarlo", {"parlare"}},
+        {"falamos", {"falar"}},  // listed forms are settled
+        {"casa", {}},            // never the word itself
+        {"xyz", {}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(forms.baseForms(QString::fromUtf8(row.word), isHeadword), row.found) << row.word;
     EXPECT_TRUE(forms.hunspellLoaded());
-    EXPECT_EQ(forms.candidates("uomini"), (QStringList{"uomo", "uomino"})) << "a listed form skips the stemmer";
-    EXPECT_EQ(forms.candidates("libri"), QStringList{"libro"}) << "stemmer and rule agree: once";
-    EXPECT_EQ(forms.candidates("case"), QStringList{"casa"});
-    EXPECT_EQ(forms.candidates("parlarlo"), QStringList{"parlare"});
-    EXPECT_EQ(forms.candidates("casa"), QStringList()) << "never the word itself";
+    EXPECT_EQ(forms.baseForms("case", [](const QString &word) { return word == "caso"; }), QStringList())
+        << "only headwords are found";
 }
 
 TEST(BaseForms, MissingFilesMeanNoCandidatesNeverAnError)
@@ -59,7 +72,7 @@ TEST(BaseForms, MissingFilesMeanNoCandidatesNeverAnError)
     forms.loadInBackground();
     EXPECT_TRUE(forms.tableLoadResult().ok);
     EXPECT_FALSE(forms.hunspellLoaded());
-    EXPECT_EQ(forms.candidates("parliamo"), QStringList());
+    EXPECT_EQ(forms.baseForms("parliamo", [](const QString &) { return true; }), QStringList());
 
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.forms"));
     const BaseForms unreadable(dir.filePath("folder.forms"), {});
@@ -85,7 +98,10 @@ TEST(BaseForms, SystemDictionariesAndShippedTablesFindCommonForms)
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.form);
-        EXPECT_TRUE(forms.source(row.italian).candidates(QString::fromUtf8(row.form)).contains(QString::fromUtf8(row.base)));
+        const QString base = QString::fromUtf8(row.base);
+        EXPECT_EQ(forms.source(row.italian).baseForms(QString::fromUtf8(row.form),
+                                                      [&](const QString &word) { return word == base; }),
+                  QStringList{base});
     }
 }
 
