@@ -123,9 +123,12 @@ private:
         m_mapped = indexcache::open(dictionaryFile, cacheFile);
         const std::optional<indexfile::SourceStamp> stamp = indexfile::stampOf(dictionaryFile);
         NullProgressSink progress;
-        const LoadResult loaded =
-            LoadDictionaryFiles(m_folder, m_pair, QString(), m_data, progress,
-                                {.mainDictionary = !m_mapped, .phrasebook = m_settings.PhrasebookSearch});
+        const LoadResult loaded = LoadDictionaryFiles(m_folder, m_pair, QString(), m_data, progress,
+                                                      {.mainDictionary = !m_mapped,
+                                                       .phrasebook = m_settings.PhrasebookSearch,
+                                                       .language1Grammar = m_directions.contains(Italian),
+                                                       .language2Grammar = !m_directions.contains(Italian)
+                                                           || m_directions.size() > 1});
         switch (loaded.outcome) {
         case LoadOutcome::Loaded: break;
         case LoadOutcome::MainDictionaryMissing:
@@ -220,7 +223,12 @@ int runLookup(const QStringList &arguments, const LookupIo &io)
             ? ExitFound
             : ExitFailure;
 
-    LookupSession session(options, io.programFolder);
+    auto loaded = std::make_unique<LookupSession>(options, io.programFolder);
+    LookupSession &session = *loaded;
+    // A process that ends right after need not tear down what it loaded:
+    // that would cost more than the lookup.
+    if (io.endsAfterRun)
+        (void)loaded.release();
     if (const std::optional<Failure> failure = session.load(options)) {
         io.writeErr((failure->text + QLatin1Char('\n')).toUtf8());
         return ExitFailure;

@@ -24,6 +24,8 @@ struct LookupIo {
     std::function<bool(QByteArray &line)> readLine;
     std::function<bool(const QByteArray &bytes)> writeOut;
     std::function<void(const QByteArray &bytes)> writeErr;
+    // The process ends right after the run, without freeing anything.
+    bool endsAfterRun = false;
 };
 
 // Runs parlora-lookup for the command line (without the program's name).

@@ -52,6 +52,7 @@ int main(int argc, char *argv[])
     io.readLine = readLine;
     io.writeOut = [](const QByteArray &bytes) { return writeAll(stdout, bytes); };
     io.writeErr = [](const QByteArray &bytes) { (void)writeAll(stderr, bytes); };
+    io.endsAfterRun = true;
     const int status = parlora::cli::runLookup(arguments, io);
     // Everything is written and flushed; freeing what was built is work
     // nobody waits for.

@@ -108,10 +108,11 @@ void migrateOldPersonalDictionaries(const ApplicationFolder &folder, const QStri
 
 QString ReadMarkedLine(TextFileReader &file)
 {
-    QString line;
+    // Comment lines are passed over without being copied.
+    QStringView line;
     while (!line.startsWith(MarkCharacter) && !file.atEnd())
-        line = file.readLine();
-    return line;
+        line = file.readLineView();
+    return line.toString();
 }
 
 void FileEncodeAndDecode(const QString &inputFile, const QString &statusText, MainDictionary &dictionary,
@@ -163,11 +164,13 @@ LoadResult LoadDictionaryFiles(const ApplicationFolder &folder, const LanguagePa
     data.phrasebook = Phrasebook();
     loadPhrasebook(openOptionalFile(folder.dataFile(pair.PhrasebookFile), result.unreadableFiles), data.phrasebook);
     data.language1Grammar = GrammarList();
-    loadGrammar(openOptionalFile(folder.dataFile(pair.Language1GrammarFile), result.unreadableFiles),
-                data.language1Grammar);
+    if (parts.language1Grammar)
+        loadGrammar(openOptionalFile(folder.dataFile(pair.Language1GrammarFile), result.unreadableFiles),
+                    data.language1Grammar);
     data.language2Grammar = GrammarList();
-    loadGrammar(openOptionalFile(folder.dataFile(pair.Language2GrammarFile), result.unreadableFiles),
-                data.language2Grammar);
+    if (parts.language2Grammar)
+        loadGrammar(openOptionalFile(folder.dataFile(pair.Language2GrammarFile), result.unreadableFiles),
+                    data.language2Grammar);
     return result;
 }
 

@@ -53,7 +53,10 @@ QString ReadMarkedLine(TextFileReader &file);
 // the main dictionary, or without the phrase search, need not read them.
 struct DictionaryParts {
     bool mainDictionary = true;
-    bool phrasebook = true; // with both grammar files
+    bool phrasebook = true;
+    // The grammar of the language searched (only with the phrasebook).
+    bool language1Grammar = true;
+    bool language2Grammar = true;
 };
 
 // Reads the main dictionary, the phrasebook and both grammar lists, and

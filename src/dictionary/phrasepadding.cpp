@@ -1,5 +1,8 @@
 #include "dictionary/phrasepadding.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace parlora {
 
 namespace {
@@ -11,13 +14,13 @@ constexpr char16_t Space = u' ';
 
 QString PadPhrasePunctuation(QStringView text)
 {
-    QString padded;
-    padded.reserve(text.size() + 2);
-    padded += Space;
-    padded += text;
-    for (const char16_t mark : SeparatingPunctuation)
-        padded.replace(mark, Space);
-    padded += Space;
+    QString padded(text.size() + 2, Space);
+    QChar *out = padded.data() + 1;
+    for (const QChar c : text) {
+        const bool separates = std::find(std::begin(SeparatingPunctuation), std::end(SeparatingPunctuation),
+                                         c.unicode()) != std::end(SeparatingPunctuation);
+        *out++ = separates ? QChar(Space) : c;
+    }
     return padded;
 }
 

@@ -2,6 +2,7 @@
 
 #include "phrasebook/phrasebooksearch.h"
 #include "words/searchstate.h"
+#include "words/textrules.h"
 
 #include <QSet>
 
@@ -9,23 +10,37 @@ namespace parlora::phrasebook {
 
 namespace {
 constexpr QChar Space = u' ';
-}
+// Rewritten words looked for by scanning before the words get an index.
+constexpr int ScansBeforeIndexing = 64;
+} // namespace
 
 PhrasebookIndex::PhrasebookIndex(const Phrasebook &phrasebook, bool direction)
     : m_phrasebook(phrasebook), m_direction(direction)
 {
-    for (int p = 0; p < phrasebook.Count(); ++p) {
-        // Lower case: the query is, and a phrase's first word is capitalised.
-        const QStringList parts =
-            SourceSide(phrasebook.Search.at(p), direction).toLower().split(Space, Qt::KeepEmptyParts);
+    m_lowered.reserve(phrasebook.Count());
+    // Lower case: the query is, and a phrase's first word is capitalised.
+    for (int p = 0; p < phrasebook.Count(); ++p)
+        m_lowered.append(words::LowerCase(SourceSide(phrasebook.Search.at(p), direction)));
+}
+
+void PhrasebookIndex::indexWords() const
+{
+    for (int p = 0; p < int(m_lowered.size()); ++p) {
+        const QStringView text = m_lowered.at(p);
         // Only the parts with a space on both sides are whole words: the first
         // and the last part touch the ends of the text.
-        for (qsizetype i = 1; i + 1 < parts.size(); ++i) {
-            QList<int> &phrases = m_phrasesByWord[parts.at(i)];
+        qsizetype start = text.indexOf(Space);
+        while (start >= 0) {
+            const qsizetype end = text.indexOf(Space, start + 1);
+            if (end < 0)
+                break;
+            QList<int> &phrases = m_phrasesByWord[text.sliced(start + 1, end - start - 1)];
             if (phrases.isEmpty() || phrases.constLast() != p)
                 phrases.append(p);
+            start = end;
         }
     }
+    m_wordsIndexed = true;
 }
 
 bool PhrasebookIndex::isBuiltFrom(const Phrasebook &phrasebook) const
@@ -38,13 +53,17 @@ bool PhrasebookIndex::isBuiltFrom(const Phrasebook &phrasebook) const
 
 QList<int> PhrasebookIndex::phrasesHolding(const QString &word) const
 {
-    if (!word.contains(Space))
-        return m_phrasesByWord.value(word);
+    // A few searches scan the phrases; many (the window's) are worth an
+    // index of their words.
+    if (!m_wordsIndexed && ++m_searches > ScansBeforeIndexing)
+        indexWords();
+    if (m_wordsIndexed && !word.contains(Space))
+        return m_phrasesByWord.value(QStringView(word));
     // A rewritten query of several words is rare; scan for it.
     const QString wholeWord = Space + word + Space;
     QList<int> phrases;
     for (int p = 0; p < m_phrasebook.Count(); ++p) {
-        if (SourceSide(m_phrasebook.Search.at(p), m_direction).contains(wholeWord, Qt::CaseInsensitive))
+        if (m_lowered.at(p).contains(wholeWord))
             phrases.append(p);
     }
     return phrases;

@@ -30,12 +30,18 @@ public:
 private:
     // Phrases (in order, each once) whose search form holds " " + word + " ".
     QList<int> phrasesHolding(const QString &word) const;
+    void indexWords() const;
     void appendPhrase(SearchState &state, int phrase, const QString &word) const;
 
     // A copy that shares the phrases with the loaded phrasebook.
     Phrasebook m_phrasebook;
     bool m_direction;
-    QHash<QString, QList<int>> m_phrasesByWord;
+    // The searched side of every phrase in lower case; the words of the index
+    // are views into these texts.
+    QStringList m_lowered;
+    mutable QHash<QStringView, QList<int>> m_phrasesByWord;
+    mutable bool m_wordsIndexed = false;
+    mutable int m_searches = 0;
 };
 
 } // namespace parlora::phrasebook

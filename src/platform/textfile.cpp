@@ -78,6 +78,11 @@ TextFileReader::TextFileReader(const QByteArray &bytes, LineEnds lineEnds) : m_l
 
 QString TextFileReader::readLine()
 {
+    return readLineView().toString();
+}
+
+QStringView TextFileReader::readLineView()
+{
     const qsizetype start = m_position;
     qsizetype end = -1;
     if (m_lineEnds == LineEnds::Any) {
@@ -89,12 +94,12 @@ QString TextFileReader::readLine()
     }
     if (end < 0) {
         m_position = m_text.size();
-        return m_text.sliced(start);
+        return QStringView(m_text).sliced(start);
     }
     m_position = end + 1;
     if (m_text.at(end) == CarriageReturn && m_position < m_text.size() && m_text.at(m_position) == LineFeed)
         ++m_position;
-    return m_text.sliced(start, end - start);
+    return QStringView(m_text).sliced(start, end - start);
 }
 
 bool canEncodeWindows1252(QStringView text)

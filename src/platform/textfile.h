@@ -58,6 +58,8 @@ public:
     bool atEnd() const { return m_position >= m_text.size(); }
     // The next line; the empty string when already at the end.
     QString readLine();
+    // The same without a copy, valid as long as the reader.
+    QStringView readLineView();
 
 private:
     QString m_text;

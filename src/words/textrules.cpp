@@ -91,9 +91,28 @@ QString TrimSpaces(QStringView text)
     return text.sliced(first, last - first).toString();
 }
 
+QString LowerCase(QStringView text)
+{
+    // Within Latin-1 a letter's lower case is one character found by a table
+    // lookup; beyond it (special casings, surrogates) Qt's full rules apply.
+    constexpr char16_t Latin1End = 0x100;
+    constexpr char16_t CaseDistance = u'a' - u'A';
+    QString lowered(text.size(), Qt::Uninitialized);
+    QChar *out = lowered.data();
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code >= Latin1End)
+            return text.toString().toLower();
+        // A-Z and the Latin-1 capitals from À to Þ, but for the sign ×.
+        const bool capital = (code >= u'A' && code <= u'Z') || (code >= 0xC0 && code <= 0xDE && code != 0xD7);
+        *out++ = QChar(char16_t(capital ? code + CaseDistance : code));
+    }
+    return lowered;
+}
+
 QString ComparisonForm(const QString &text)
 {
-    return FoldAccents(text.toLower());
+    return FoldAccents(LowerCase(text));
 }
 
 QStringList SplitWords(const QString &stripped)

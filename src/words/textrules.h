@@ -27,6 +27,10 @@ QString PrepareQuery(const QString &typedText);
 // on purpose stays part of the text.
 QString TrimSpaces(QStringView text);
 
+// The text in lower case, as QString::toLower makes it; quick for the
+// Latin letters dictionaries are made of.
+QString LowerCase(QStringView text);
+
 // The comparison form of an entry or of the query: lower-cased, then folded.
 QString ComparisonForm(const QString &text);
 

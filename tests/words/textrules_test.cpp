@@ -56,3 +56,21 @@ TEST(TextRules, FoldStripAndPrepareChangeOnlyWhatTheyName)
 }
 
 } // namespace
+
+namespace {
+
+// The quick lower case must agree with Qt's for every character, Latin-1 and
+// beyond (where Qt's special casings apply), alone and inside a text.
+TEST(TextRules, LowerCaseAgreesWithQtEverywhere)
+{
+    for (char32_t c = 0; c < 0x10000; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const QString text = QStringLiteral("Ab") + QChar(char16_t(c)) + QStringLiteral("Z");
+        ASSERT_EQ(parlora::words::LowerCase(text), text.toLower()) << unsigned(c);
+    }
+    const QString mixed = QStringLiteral("CITTÀ İstanbul ΣΟΦΙΑ \U0001D400 Straße");
+    EXPECT_EQ(parlora::words::LowerCase(mixed), mixed.toLower());
+}
+
+} // namespace
