@@ -1,4 +1,5 @@
 #include "baseformsbench.h"
+#include "windowbench.h"
 #include "generateddata.h"
 #include "referencetranslator.h"
 
@@ -112,6 +113,7 @@ int main(int argc, char **argv)
         ->Repetitions(LoadRepetitions)
         ->ReportAggregatesOnly(true);
     bench::registerBaseFormBenchmarks();
+    bench::registerWindowBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

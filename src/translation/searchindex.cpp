@@ -21,58 +21,93 @@ std::span<const T> spanOf(const QList<T> &list)
     return {list.constData(), std::size_t(list.size())};
 }
 
-template <typename T>
-std::span<const T> found(const QHash<QString, QList<T>> &hash, QStringView key)
-{
-    const auto it = hash.constFind(key.toString());
-    return it == hash.cend() ? std::span<const T>() : spanOf(*it);
-}
-
-qint32 &recordOf(qint32 &record) { return record; }
-qint32 &recordOf(WordOccurrence &occurrence) { return occurrence.record; }
-
-// Moves every record number at or after from by the offset, and drops the
-// number of a record taken out.
-template <typename T>
-void shiftList(QList<T> &list, qint32 from, qint32 by)
-{
-    if (by < 0)
-        list.removeIf([from](const T &item) { return recordOf(const_cast<T &>(item)) == from; });
-    for (T &item : list) {
-        if (recordOf(item) >= from + (by < 0 ? 1 : 0))
-            recordOf(item) += by;
-    }
-}
-
-// Adds a record number to a list kept in record order.
-template <typename T>
-void insertInOrder(QList<T> &list, T item)
-{
-    const auto at = std::lower_bound(list.begin(), list.end(), item,
-                                     [](const T &a, const T &b) { return recordOf(const_cast<T &>(a)) < recordOf(const_cast<T &>(b)); });
-    list.insert(at, std::move(item));
-}
-
 } // namespace
 
 SearchIndex::SearchIndex(const QStringList &sources, const QStringList &targets)
+    : m_ownSources(sources), m_ownTargets(targets), m_sources(&m_ownSources), m_targets(&m_ownTargets)
+{
+    build();
+}
+
+SearchIndex::SearchIndex(const QStringList *sources, const QStringList *targets)
     : m_sources(sources), m_targets(targets)
 {
-    m_recordsByForm.reserve(sources.size());
-    for (qint32 record = 0; record < qint32(sources.size()); ++record) {
-        const QString form = words::ComparisonForm(sources.at(record));
+    build();
+}
+
+SearchIndex::SearchIndex(const SearchIndex &other) : IndexView(other)
+{
+    *this = other;
+}
+
+SearchIndex &SearchIndex::operator=(const SearchIndex &other)
+{
+    if (this == &other)
+        return *this;
+    // An index of its own lists points at its own copies, never at the
+    // other's.
+    const bool ownLists = other.m_sources == &other.m_ownSources;
+    m_ownSources = other.m_ownSources;
+    m_ownTargets = other.m_ownTargets;
+    m_sources = ownLists ? &m_ownSources : other.m_sources;
+    m_targets = ownLists ? &m_ownTargets : other.m_targets;
+    m_positionOf = other.m_positionOf;
+    m_idAt = other.m_idAt;
+    m_recordsByForm = other.m_recordsByForm;
+    m_occurrencesByWord = other.m_occurrencesByWord;
+    m_similarPrepared = other.m_similarPrepared;
+    m_candidates = other.m_candidates;
+    m_candidateRecords = other.m_candidateRecords;
+    m_candidateIds = other.m_candidateIds;
+    m_candidatesByFirst = other.m_candidatesByFirst;
+    m_candidatesByLast = other.m_candidatesByLast;
+    return *this;
+}
+
+void SearchIndex::build()
+{
+    m_recordsByForm.reserve(m_sources->size());
+    for (qint32 record = 0; record < qint32(m_sources->size()); ++record) {
+        const QString form = words::ComparisonForm(m_sources->at(record));
         addExactForms(record, form, words::SplitWords(words::StripPunctuation(form)));
     }
 }
 
+std::span<const qint32> SearchIndex::positions(const QList<qint32> &ids, QList<qint32> &scratch) const
+{
+    if (!renumbered())
+        return spanOf(ids);
+    scratch.clear();
+    for (qint32 id : ids) {
+        if (const qint32 position = m_positionOf.at(id); position >= 0)
+            scratch.append(position);
+    }
+    std::sort(scratch.begin(), scratch.end());
+    return spanOf(scratch);
+}
+
 std::span<const qint32> SearchIndex::RecordsWithForm(QStringView form) const
 {
-    return found(m_recordsByForm, form);
+    const auto it = m_recordsByForm.constFind(form.toString());
+    return it == m_recordsByForm.cend() ? std::span<const qint32>() : positions(*it, m_formScratch);
 }
 
 std::span<const WordOccurrence> SearchIndex::Occurrences(QStringView word) const
 {
-    return found(m_occurrencesByWord, word);
+    const auto it = m_occurrencesByWord.constFind(word.toString());
+    if (it == m_occurrencesByWord.cend())
+        return {};
+    if (!renumbered())
+        return spanOf(*it);
+    m_wordScratch.clear();
+    for (WordOccurrence occurrence : *it) {
+        occurrence.record = m_positionOf.at(occurrence.record);
+        if (occurrence.record >= 0)
+            m_wordScratch.append(occurrence);
+    }
+    std::sort(m_wordScratch.begin(), m_wordScratch.end(),
+              [](const WordOccurrence &a, const WordOccurrence &b) { return a.record < b.record; });
+    return spanOf(m_wordScratch);
 }
 
 std::span<const qint32> SearchIndex::CandidatesByFirst(qsizetype length, QChar first) const
@@ -89,7 +124,7 @@ std::span<const qint32> SearchIndex::CandidatesByLast(qsizetype length, QChar la
 
 std::span<const qint32> SearchIndex::CandidateRecords(qint32 id) const
 {
-    return spanOf(m_candidateRecords.at(id));
+    return positions(m_candidateRecords.at(id), m_candidateScratch);
 }
 
 void SearchIndex::PrepareSimilarCandidates() const
@@ -97,14 +132,14 @@ void SearchIndex::PrepareSimilarCandidates() const
     if (m_similarPrepared)
         return;
     m_similarPrepared = true;
-    m_candidateIds.reserve(m_sources.size() * 2);
-    for (qint32 record = 0; record < qint32(m_sources.size()); ++record)
-        addSimilarCandidates(record, m_sources.at(record));
+    m_candidateIds.reserve(m_sources->size() * 2);
+    for (qint32 position = 0; position < qint32(m_sources->size()); ++position)
+        addSimilarCandidates(renumbered() ? m_idAt.at(position) : position, m_sources->at(position));
 }
 
-void SearchIndex::addExactForms(qint32 record, const QString &form, const QStringList &entryWords)
+void SearchIndex::addExactForms(qint32 id, const QString &form, const QStringList &entryWords)
 {
-    insertInOrder(m_recordsByForm[form], record);
+    m_recordsByForm[form].append(id);
 
     // Entries hold a handful of words, where a linear scan beats a hash; a
     // long one (a whole text pasted into the personal dictionary) takes the
@@ -123,7 +158,7 @@ void SearchIndex::addExactForms(qint32 record, const QString &form, const QStrin
         }
         if (slot == occurrences.size()) {
             firstPositions.append(i);
-            occurrences.append({record, 0, 0});
+            occurrences.append({id, 0, 0});
             if (longEntry)
                 slotsOfLongEntry.insert(entryWords.at(i), slot);
         }
@@ -133,7 +168,7 @@ void SearchIndex::addExactForms(qint32 record, const QString &form, const QStrin
             occurrences[slot].last = 1;
     }
     for (qsizetype slot = 0; slot < occurrences.size(); ++slot)
-        insertInOrder(m_occurrencesByWord[entryWords.at(firstPositions.at(slot))], occurrences.at(slot));
+        m_occurrencesByWord[entryWords.at(firstPositions.at(slot))].append(occurrences.at(slot));
 }
 
 qint32 SearchIndex::candidateId(const QString &candidate) const
@@ -152,47 +187,60 @@ qint32 SearchIndex::candidateId(const QString &candidate) const
     return id;
 }
 
-void SearchIndex::addSimilarCandidates(qint32 record, const QString &source) const
+void SearchIndex::addSimilarCandidates(qint32 id, const QString &source) const
 {
     const QString lowered = source.toLower();
     auto addCandidate = [&](const QString &candidate) {
         QList<qint32> &records = m_candidateRecords[candidateId(candidate)];
-        if (records.isEmpty() || records.constLast() != record)
-            insertInOrder(records, record);
+        if (records.isEmpty() || records.constLast() != id)
+            records.append(id);
     };
     addCandidate(lowered);
     for (const QString &candidate : words::SplitWords(words::StripPunctuation(lowered)))
         addCandidate(candidate);
 }
 
-void SearchIndex::shiftRecords(qint32 from, qint32 by)
+void SearchIndex::InsertRecord(qint32 record)
 {
-    for (QList<qint32> &records : m_recordsByForm)
-        shiftList(records, from, by);
-    for (QList<WordOccurrence> &occurrences : m_occurrencesByWord)
-        shiftList(occurrences, from, by);
-    for (QList<qint32> &records : m_candidateRecords)
-        shiftList(records, from, by);
-}
-
-void SearchIndex::InsertRecord(qint32 record, const QString &source, const QString &target)
-{
-    shiftRecords(record, 1);
-    m_sources.insert(record, source);
-    m_targets.insert(record, target);
+    if (!renumbered()) {
+        const qsizetype count = m_sources->size() - 1;
+        m_positionOf.resize(count);
+        m_idAt.resize(count);
+        for (qint32 i = 0; i < qint32(count); ++i)
+            m_positionOf[i] = m_idAt[i] = i;
+    }
+    // Only the flat position table moves: the word lists keep their ids.
+    const qint32 id = qint32(m_positionOf.size());
+    for (qint32 &position : m_positionOf) {
+        if (position >= record)
+            ++position;
+    }
+    m_positionOf.append(record);
+    m_idAt.insert(record, id);
+    const QString &source = m_sources->at(record);
     const QString form = words::ComparisonForm(source);
-    addExactForms(record, form, words::SplitWords(words::StripPunctuation(form)));
+    addExactForms(id, form, words::SplitWords(words::StripPunctuation(form)));
     if (m_similarPrepared)
-        addSimilarCandidates(record, source);
+        addSimilarCandidates(id, source);
 }
 
 void SearchIndex::RemoveRecord(qint32 record)
 {
-    // Lists emptied here stay: an empty list finds nothing, and the next
-    // insertion of the same form fills it again.
-    shiftRecords(record, -1);
-    m_sources.removeAt(record);
-    m_targets.removeAt(record);
+    if (!renumbered()) {
+        const qsizetype count = m_sources->size() + 1;
+        m_positionOf.resize(count);
+        m_idAt.resize(count);
+        for (qint32 i = 0; i < qint32(count); ++i)
+            m_positionOf[i] = m_idAt[i] = i;
+    }
+    // The id stays in the word lists, marked gone; the lists are read through
+    // the position table, which skips it.
+    m_positionOf[m_idAt.at(record)] = -1;
+    m_idAt.removeAt(record);
+    for (qint32 &position : m_positionOf) {
+        if (position > record)
+            --position;
+    }
 }
 
 } // namespace parlora

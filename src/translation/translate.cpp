@@ -113,15 +113,17 @@ const SearchIndex &Translator::personalIndex(bool direction) const
     // building the whole index again.
     const std::optional<QList<EntryChange>> changes =
         cached.index ? m_personal.ChangesSince(cached.revision) : std::nullopt;
-    if (changes) {
-        for (const EntryChange &change : *changes) {
-            if (change.inserted)
-                cached.index->InsertRecord(change.index, sources.at(change.index), targets.at(change.index));
-            else
-                cached.index->RemoveRecord(change.index);
-        }
-    } else {
-        cached.index.emplace(sources, targets);
+    if (changes && changes->size() == 1) {
+        // The lists are the store's own, already changed: one step behind is
+        // the only state the index can follow (with more, a position of an
+        // earlier change may name a different record by now).
+        const EntryChange &change = changes->front();
+        if (change.inserted)
+            cached.index->InsertRecord(change.index);
+        else
+            cached.index->RemoveRecord(change.index);
+    } else if (!changes || !changes->isEmpty()) {
+        cached.index.emplace(&sources, &targets);
     }
     cached.revision = m_personal.revision();
     return *cached.index;

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -230,6 +231,45 @@ TEST_F(TranslateSmallData, ReportsPhasesInOrderButNothingForEmptyInput)
     EXPECT_EQ(recorder.events.filter("visible:"), (QStringList{"visible:yes", "visible:no"}));
     EXPECT_EQ(recorder.events.filter("value:"),
               (QStringList{"value:0", "value:1", "value:2", "value:3", "value:4"}));
+}
+
+// The personal index follows each edit instead of being built again: after
+// any run of inserts, deletions, undos and redos it answers as a new one.
+TEST(TranslatePersonalEdits, TheIndexFollowingEditsAnswersAsANewOne)
+{
+    DictionaryData data;
+    PersonalDictionary personal;
+    personal.StartNew(QString());
+    const Translator following(data, personal);
+    const LanguageMessages messages = LanguageMessages::builtIn();
+    NullProgressSink progress;
+    QRandomGenerator random(9);
+    const QStringList stems{"casa", "cane", "gatto", "casa bella", "case"};
+    for (int step = 0; step < 300; ++step) {
+        const int action = random.bounded(6);
+        if (action < 3 || personal.EntryCount() == 0) {
+            QString word = stems.at(random.bounded(stems.size())) + QString::number(random.bounded(3));
+            QString translation = QStringLiteral("t%1").arg(step);
+            ASSERT_TRUE(personal.InsertEntry(word, translation));
+        } else if (action == 3) {
+            personal.DeleteEntry(random.bounded(personal.EntryCount()));
+        } else if (action == 4) {
+            personal.Undo();
+        } else {
+            personal.Redo();
+        }
+        if (step % 3 == 2)
+            continue; // two edits between translations too
+        const Translator fresh(data, personal);
+        for (const char *query : {"casa1", "cane0", "bella", "gatto2", "cas"}) {
+            const Settings settings = options(true, true);
+            const TranslationResult a = following.Translate(query, true, settings, messages, progress);
+            const TranslationResult b = fresh.Translate(query, true, settings, messages, progress);
+            ASSERT_EQ(a.translations, b.translations) << step << " " << query;
+            ASSERT_EQ(a.similarWords, b.similarWords) << step << " " << query;
+            ASSERT_EQ(a.resultText, b.resultText) << step << " " << query;
+        }
+    }
 }
 
 // Base forms are looked up only for a word that is no entry, and only those
