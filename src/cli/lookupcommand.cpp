@@ -3,6 +3,7 @@
 #include "buildconfig.h"
 #include "cli/lookupoptions.h"
 #include "cli/lookupoutput.h"
+#include "dictionary/personalexchange.h"
 #include "dictionary/settings.h"
 #include "localisation/builtinmessages.h"
 #include "localisation/interfacelanguage.h"
@@ -110,6 +111,7 @@ public:
     }
 
     int directionCount() const { return int(m_directions.size()); }
+    const PersonalDictionary &personal() const { return m_personal; }
     const QStringList &warnings() const { return m_warnings; }
 
 private:
@@ -205,6 +207,29 @@ bool anyFound(const QList<Answer> &answers)
                        [](const Answer &answer) { return !answer.result.matches.isEmpty(); });
 }
 
+// Writes the personal dictionary to a file, in the format its name asks for
+// (CSV for .csv, else TSV), or to standard output for "-".
+int exportPersonal(const PersonalDictionary &personal, const QString &file, const LookupIo &io)
+{
+    const exchange::Format format =
+        file == QLatin1String("-") ? exchange::Format::Tsv : exchange::formatForFile(file);
+    const exchange::Export exported =
+        exchange::exportPairs(personal, format == exchange::Format::Csv ? format : exchange::Format::Tsv);
+    if (file == QLatin1String("-")) {
+        if (!io.writeOut(exported.bytes))
+            return ExitFailure;
+    } else if (const SaveResult written = writeFileAtomically(file, exported.bytes); !written) {
+        io.writeErr(QStringLiteral("%1: %2 could not be written: %3\n").arg(ProgramName, file, written.error).toUtf8());
+        return ExitFailure;
+    }
+    QString report = QStringLiteral("%1: %2 pairs exported").arg(ProgramName).arg(exported.written);
+    if (exported.leftOut > 0)
+        report += QStringLiteral(", %1 left out (a tab in the word or translation: use a .csv file)")
+                      .arg(exported.leftOut);
+    io.writeErr((report + QLatin1Char('\n')).toUtf8());
+    return ExitFound;
+}
+
 } // namespace
 
 int runLookup(const QStringList &arguments, const LookupIo &io)
@@ -235,6 +260,8 @@ int runLookup(const QStringList &arguments, const LookupIo &io)
     }
     for (const QString &warning : session.warnings())
         io.writeErr((warning + QLatin1Char('\n')).toUtf8());
+    if (!options.exportPersonalFile.isEmpty())
+        return exportPersonal(session.personal(), options.exportPersonalFile, io);
 
     const bool headings = session.directionCount() > 1;
     if (!options.batch) {
