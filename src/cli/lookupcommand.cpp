@@ -12,6 +12,7 @@
 #include "translation/searchindex.h"
 #include "translation/translate.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 #include <memory>
@@ -62,7 +63,9 @@ public:
     LookupSession(const LookupOptions &options, const QString &programFolder)
         : m_folder(options.dataFolder.isEmpty() ? programFolder : options.dataFolder),
           m_locations(chooseDataLocations(m_folder.path(), true, m_pair.PersonalDictionaryFile, standardUserFolders())),
-          m_baseForms(m_folder.dataFile(m_pair.Language1FormsFile), m_folder.dataFile(m_pair.Language2FormsFile))
+          m_baseForms(m_folder.dataFile(m_pair.Language1FormsFile), m_folder.dataFile(m_pair.Language2FormsFile),
+                      morphology::SystemDictionaryFolder,
+                      QFileInfo(indexcache::pathFor(m_folder.dataFile(m_pair.MainDictionaryFile))).absolutePath())
     {
     }
 

@@ -1,5 +1,8 @@
 #include "morphology/baseforms.h"
 
+#include "morphology/mappedformtable.h"
+#include "platform/textfile.h"
+
 namespace parlora::morphology {
 
 namespace {
@@ -19,8 +22,9 @@ void waitFor(const std::shared_future<T> &future)
 }
 } // namespace
 
-BaseForms::BaseForms(QString tableFile, QStringList hunspellDictionaries)
-    : m_tableFile(std::move(tableFile)), m_hunspellDictionaries(std::move(hunspellDictionaries))
+BaseForms::BaseForms(QString tableFile, QStringList hunspellDictionaries, QString cacheFolder)
+    : m_tableFile(std::move(tableFile)), m_hunspellDictionaries(std::move(hunspellDictionaries)),
+      m_cacheFolder(std::move(cacheFolder))
 {
 }
 
@@ -34,9 +38,24 @@ BaseForms::~BaseForms()
 void BaseForms::startTable(std::launch policy) const
 {
     std::call_once(m_tableStarted, [this, policy] {
-        m_table = std::async(policy, [file = m_tableFile] {
+        m_table = std::async(policy, [file = m_tableFile, cacheFolder = m_cacheFolder] {
                       auto loaded = std::make_shared<Table>();
-                      loaded->result = loaded->table.load(file);
+                      const std::optional<MappedFormTable::Stamp> stamp =
+                          cacheFolder.isEmpty() ? std::nullopt : MappedFormTable::stampOf(file);
+                      const QString cacheFile = stamp ? cachedTablePath(cacheFolder, file) : QString();
+                      if (stamp) {
+                          if (std::unique_ptr<MappedFormTable> mapped = MappedFormTable::open(cacheFile, *stamp)) {
+                              loaded->lookup = std::move(mapped);
+                              return std::shared_ptr<const Table>(std::move(loaded));
+                          }
+                      }
+                      auto parsed = std::make_unique<FormTable>();
+                      loaded->result = parsed->load(file);
+                      // Kept for the next start; a cache that cannot be
+                      // written only means parsing again.
+                      if (stamp && loaded->result.ok && MappedFormTable::stampOf(file) == stamp)
+                          (void)writeFileAtomically(cacheFile, MappedFormTable::serialize(*stamp, *parsed));
+                      loaded->lookup = std::move(parsed);
                       return std::shared_ptr<const Table>(std::move(loaded));
                   }).share();
     });
@@ -82,7 +101,7 @@ bool BaseForms::hunspellLoaded() const
 
 QStringList BaseForms::baseForms(const QString &word, const HeadwordTest &isHeadword) const
 {
-    const FormTable &forms = table().table;
+    const FormLookup &forms = *table().lookup;
     const QStringList listed = forms.bases(word);
     const QStringList rewritten = forms.rewrites(word);
     QStringList candidates;
@@ -113,9 +132,9 @@ QStringList BaseForms::baseForms(const QString &word, const HeadwordTest &isHead
 }
 
 PairBaseForms::PairBaseForms(const QString &language1Table, const QString &language2Table,
-                             const QString &hunspellFolder)
-    : m_language1(language1Table, italianDictionaries(hunspellFolder)),
-      m_language2(language2Table, portugueseDictionaries(hunspellFolder))
+                             const QString &hunspellFolder, const QString &cacheFolder)
+    : m_language1(language1Table, italianDictionaries(hunspellFolder), cacheFolder),
+      m_language2(language2Table, portugueseDictionaries(hunspellFolder), cacheFolder)
 {
 }
 

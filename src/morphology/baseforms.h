@@ -29,7 +29,9 @@ class BaseForms {
 public:
     using HeadwordTest = std::function<bool(const QString &word)>;
 
-    BaseForms(QString tableFile, QStringList hunspellDictionaries);
+    // With a cache folder, the table is kept there mapped (see
+    // MappedFormTable), for callers that start afresh for every lookup.
+    BaseForms(QString tableFile, QStringList hunspellDictionaries, QString cacheFolder = {});
     ~BaseForms();
     BaseForms(const BaseForms &) = delete;
     BaseForms &operator=(const BaseForms &) = delete;
@@ -45,7 +47,7 @@ public:
 
 private:
     struct Table {
-        FormTable table;
+        std::unique_ptr<FormLookup> lookup;
         FormTable::LoadResult result;
     };
     const Table &table() const;
@@ -55,6 +57,7 @@ private:
 
     QString m_tableFile;
     QStringList m_hunspellDictionaries;
+    QString m_cacheFolder;
     mutable std::once_flag m_tableStarted;
     mutable std::once_flag m_hunspellStarted;
     mutable std::shared_future<std::shared_ptr<const Table>> m_table;
@@ -66,7 +69,7 @@ private:
 class PairBaseForms {
 public:
     PairBaseForms(const QString &language1Table, const QString &language2Table,
-                  const QString &hunspellFolder = SystemDictionaryFolder);
+                  const QString &hunspellFolder = SystemDictionaryFolder, const QString &cacheFolder = {});
 
     // The language of the words searched in a direction (true: language 1).
     const BaseForms &source(bool direction) const { return direction ? m_language1 : m_language2; }

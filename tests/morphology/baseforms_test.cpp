@@ -1,4 +1,5 @@
 #include "morphology/baseforms.h"
+#include "morphology/mappedformtable.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -77,6 +78,29 @@ TEST(BaseForms, MissingFilesMeanNoCandidatesNeverAnError)
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.forms"));
     const BaseForms unreadable(dir.filePath("folder.forms"), {});
     EXPECT_FALSE(unreadable.tableLoadResult().ok);
+}
+
+// The mapped cache of a table answers as the table it was made from: every
+// form of the shipped tables, and what their rules make of them; stale or
+// damaged, it is refused.
+TEST(MappedFormTable, AnswersAsItsTableAndRefusesDamage)
+{
+    for (const char *file : {PARLORA_DIST "/dic/ital.forms", PARLORA_DIST "/dic/portugal.forms"}) {
+        SCOPED_TRACE(file);
+        FormTable table;
+        ASSERT_TRUE(table.load(QString::fromUtf8(file)).ok);
+        const MappedFormTable::Stamp stamp{1, 2};
+        const QByteArray bytes = MappedFormTable::serialize(stamp, table);
+        const std::unique_ptr<MappedFormTable> mapped = MappedFormTable::fromBytes(bytes, stamp);
+        ASSERT_TRUE(mapped);
+        for (auto it = table.forms().cbegin(); it != table.forms().cend(); ++it) {
+            ASSERT_EQ(mapped->bases(it.key()), it.value()) << it.key().toStdString();
+            ASSERT_EQ(mapped->rewrites(it.key()), table.rewrites(it.key())) << it.key().toStdString();
+        }
+        EXPECT_EQ(mapped->bases("zzz"), QStringList());
+        EXPECT_FALSE(MappedFormTable::fromBytes(bytes, {1, 3})) << "stale";
+        EXPECT_FALSE(MappedFormTable::fromBytes(bytes.left(bytes.size() - 1), stamp)) << "cut short";
+    }
 }
 
 // The system dictionaries and our tables together, on forms a learner meets
