@@ -13,6 +13,11 @@ build_dir=${PARLORA_BUILD_DIR:-build}
 # hunspell-it, -pt-br, -pt-pt: the system dictionaries behind base-form lookup.
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libhunspell-dev hunspell-it hunspell-pt-br hunspell-pt-pt
           libgtest-dev libbenchmark-dev zlib1g-dev xvfb xauth fonts-liberation2)
+# The tests of the installation: the desktop entry and metainfo validators,
+# and lintian for the Debian package.
+if [ "$mode" = test ]; then
+  packages+=(desktop-file-utils appstream lintian)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

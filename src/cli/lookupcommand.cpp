@@ -39,6 +39,8 @@ LanguageMessages englishMessages()
     texts[Message::MainDictionaryUnreadable] = QStringLiteral("The main dictionary %1 cannot be read: %2.");
     texts[Message::DataFileUnreadable] = QStringLiteral("The file %1 cannot be read (%2) and is left out for now.");
     texts[Message::BaseFormLine] = QStringLiteral("%1 \u00bb %2");
+    texts[Message::DataFolderNotFound] =
+        QStringLiteral("The main dictionary %1 was not found in any of these folders: %2");
     return LanguageMessages(texts);
 }
 
@@ -60,9 +62,12 @@ struct Failure {
 // Everything a run needs, loaded once for all its queries.
 class LookupSession {
 public:
-    LookupSession(const LookupOptions &options, const QString &programFolder)
-        : m_folder(options.dataFolder.isEmpty() ? programFolder : options.dataFolder),
-          m_locations(chooseDataLocations(m_folder.path(), true, m_pair.PersonalDictionaryFile, standardUserFolders())),
+    LookupSession(const LookupOptions &options, const DataFolderSearch &search)
+        : m_folder(options.dataFolder.isEmpty() ? search.folder : options.dataFolder),
+          // The user's files are beside the program only where the desktop
+          // program keeps them there: never in an installation's shared data.
+          m_locations(chooseDataLocations(m_folder.path(), options.dataFolder.isEmpty() && search.besideProgram,
+                                          m_pair.PersonalDictionaryFile, standardUserFolders())),
           m_baseForms(m_folder.dataFile(m_pair.Language1FormsFile), m_folder.dataFile(m_pair.Language2FormsFile),
                       morphology::SystemDictionaryFolder,
                       QFileInfo(indexcache::pathFor(m_folder.dataFile(m_pair.MainDictionaryFile))).absolutePath())
@@ -251,7 +256,13 @@ int runLookup(const QStringList &arguments, const LookupIo &io)
             ? ExitFound
             : ExitFailure;
 
-    auto loaded = std::make_unique<LookupSession>(options, io.programFolder);
+    if (options.dataFolder.isEmpty() && !io.dataSearch.found()) {
+        io.writeErr((io.dataSearch.describeMissing(englishMessages().message(Message::DataFolderNotFound))
+                     + QLatin1Char('\n'))
+                        .toUtf8());
+        return ExitFailure;
+    }
+    auto loaded = std::make_unique<LookupSession>(options, io.dataSearch);
     LookupSession &session = *loaded;
     // A process that ends right after need not tear down what it loaded:
     // that would cost more than the lookup.
