@@ -63,7 +63,7 @@ QStringList builtInMessages()
         QStringLiteral("Info"),
         QStringLiteral("Copyright e licenza"),
         QStringLiteral("Aggiornamento"),
-        QStringLiteral("Dizionario: lessico di Parlora e FreeDict ita-por (WikDict, dati di Wiktionary); dati con licenza CC BY-SA 3.0"),
+        QStringLiteral("Programma con licenza GNU GPL, versione 3 o successive. Dizionario: lessico di Parlora e FreeDict ita-por (WikDict, dati di Wiktionary); dati con licenza CC BY-SA 3.0"),
         QStringLiteral("Il dizionario principale %1 non è stato trovato in nessuna di queste cartelle: %2"),
     };
 }
