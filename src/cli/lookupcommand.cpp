@@ -11,6 +11,7 @@
 #include "translation/indexcache.h"
 #include "translation/searchindex.h"
 #include "translation/translate.h"
+#include "words/textrules.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -104,6 +105,7 @@ public:
         if (std::optional<Failure> failure = loadDictionaries(); failure)
             return failure;
         loadPersonalDictionary();
+        reduceHunspell();
         return std::nullopt;
     }
 
@@ -163,6 +165,31 @@ private:
         if (stamp)
             (void)indexcache::write(cacheFile, dictionaryFile, *stamp, main, *m_built[0], *m_built[1]);
         return std::nullopt;
+    }
+
+    // Hunspell's own word lists take far longer to load than a lookup; a
+    // copy holding only the headwords (the stems that can count) answers the
+    // same, and is made again when the dictionaries change.
+    void reduceHunspell()
+    {
+        const auto stampText = [](const QString &file) {
+            const std::optional<indexfile::SourceStamp> stamp = indexfile::stampOf(file);
+            return stamp ? QStringLiteral("%1:%2").arg(stamp->size).arg(stamp->modifiedNanoseconds) : QString();
+        };
+        const QString key = stampText(m_folder.dataFile(m_pair.MainDictionaryFile)) + QLatin1Char(' ')
+            + stampText(m_personal.FileName());
+        for (const bool italian : {true, false}) {
+            m_baseForms.source(italian).reduceHunspellTo(key, [this, italian] {
+                QStringList headwords;
+                const IndexView &index = m_mapped ? static_cast<const IndexView &>(m_mapped->index(italian))
+                                                  : *m_built[italian ? 0 : 1];
+                for (qint32 record = 0; record < qint32(index.RecordCount()); ++record)
+                    headwords.append(words::LowerCase(index.Source(record)));
+                for (const QString &word : italian ? m_personal.Words() : m_personal.Translations())
+                    headwords.append(words::LowerCase(word));
+                return headwords;
+            });
+        }
     }
 
     void loadPersonalDictionary()

@@ -1,7 +1,13 @@
 #include "morphology/baseforms.h"
 
+#include "morphology/hunspellreduction.h"
 #include "morphology/mappedformtable.h"
 #include "platform/textfile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
 
 namespace parlora::morphology {
 
@@ -61,12 +67,58 @@ void BaseForms::startTable(std::launch policy) const
     });
 }
 
+void BaseForms::reduceHunspellTo(QString cacheKey, HeadwordList headwords)
+{
+    m_reductionKey = std::move(cacheKey);
+    m_headwords = std::move(headwords);
+}
+
+namespace {
+
+// The reduced copy of the dictionary in the cache folder, made when missing;
+// the system dictionary itself when no copy can be made.
+QStringList reducedDictionaries(const QStringList &dictionaries, const QString &cacheFolder, const QString &key,
+                                const BaseForms::HeadwordList &headwords)
+{
+    const QString system = firstInstalledDictionary(dictionaries);
+    if (system.isEmpty() || cacheFolder.isEmpty() || !headwords)
+        return dictionaries;
+    const QString name = QFileInfo(system).fileName();
+    const QByteArray hash =
+        QCryptographicHash::hash((key + u'\n' + system).toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    const QString copy = cacheFolder + QStringLiteral("/hunspell-%1-%2").arg(name, QString::fromLatin1(hash));
+    if (QFileInfo::exists(copy + QStringLiteral(".aff")) && QFileInfo::exists(copy + QStringLiteral(".dic")))
+        return {copy, system};
+    const FileBytes words = readDataFile(system + QStringLiteral(".dic"));
+    const FileBytes affixes = readDataFile(system + QStringLiteral(".aff"));
+    if (!words.ok || !affixes.ok)
+        return dictionaries;
+    const QStringList list = headwords();
+    const QSet<QString> keep(list.cbegin(), list.cend());
+    const std::optional<HunspellFiles> reduced =
+        reducedDictionary({affixes.bytes, words.bytes}, [&](const QString &word) { return keep.contains(word); });
+    // The word list last: a copy is taken as made only once both are there.
+    if (!reduced || !writeFileAtomically(copy + QStringLiteral(".aff"), reduced->affixes)
+        || !writeFileAtomically(copy + QStringLiteral(".dic"), reduced->words))
+        return dictionaries;
+    // Copies made for earlier headwords are of no more use.
+    const QFileInfo made(copy + QStringLiteral(".dic"));
+    for (const QFileInfo &old : QDir(cacheFolder).entryInfoList({QStringLiteral("hunspell-%1-*").arg(name)}, QDir::Files)) {
+        if (old.completeBaseName() != made.completeBaseName())
+            QFile::remove(old.filePath());
+    }
+    return {copy, system};
+}
+
+} // namespace
+
 void BaseForms::startHunspell(std::launch policy) const
 {
     std::call_once(m_hunspellStarted, [this, policy] {
-        m_hunspell = std::async(policy, [dictionaries = m_hunspellDictionaries] {
-                         return std::shared_ptr<const HunspellStemmer>(
-                             std::make_shared<HunspellStemmer>(dictionaries));
+        m_hunspell = std::async(policy, [dictionaries = m_hunspellDictionaries, cacheFolder = m_cacheFolder,
+                                         key = m_reductionKey, headwords = m_headwords] {
+                         return std::shared_ptr<const HunspellStemmer>(std::make_shared<HunspellStemmer>(
+                             reducedDictionaries(dictionaries, cacheFolder, key, headwords)));
                      }).share();
     });
 }

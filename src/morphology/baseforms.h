@@ -39,6 +39,13 @@ public:
     // Starts loading both sources on other threads, unless begun already.
     void loadInBackground() const;
 
+    // For callers that start afresh for every lookup (the terminal tool):
+    // Hunspell loads a copy of its word list reduced to the headwords, kept
+    // in the cache folder under the key (which changes whenever the
+    // headwords may have); headwords() is asked only to make the copy.
+    using HeadwordList = std::function<QStringList()>;
+    void reduceHunspellTo(QString cacheKey, HeadwordList headwords);
+
     // The base forms of the word that pass the test, in the order found.
     QStringList baseForms(const QString &word, const HeadwordTest &isHeadword) const;
 
@@ -58,6 +65,8 @@ private:
     QString m_tableFile;
     QStringList m_hunspellDictionaries;
     QString m_cacheFolder;
+    QString m_reductionKey;
+    HeadwordList m_headwords;
     mutable std::once_flag m_tableStarted;
     mutable std::once_flag m_hunspellStarted;
     mutable std::shared_future<std::shared_ptr<const Table>> m_table;
@@ -73,6 +82,7 @@ public:
 
     // The language of the words searched in a direction (true: language 1).
     const BaseForms &source(bool direction) const { return direction ? m_language1 : m_language2; }
+    BaseForms &source(bool direction) { return direction ? m_language1 : m_language2; }
     void loadInBackground() const;
 
 private:

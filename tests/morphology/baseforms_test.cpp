@@ -109,7 +109,6 @@ TEST(BaseForms, SystemDictionariesAndShippedTablesFindCommonForms)
 {
     if (!QFileInfo::exists(SystemDictionaryFolder + "/it_IT.dic") || !QFileInfo::exists(SystemDictionaryFolder + "/pt_BR.dic"))
         GTEST_SKIP() << "hunspell-it and hunspell-pt-br are not installed";
-    const PairBaseForms forms(PARLORA_DIST "/dic/ital.forms", PARLORA_DIST "/dic/portugal.forms");
     const struct {
         bool italian;
         const char *form;
@@ -120,12 +119,30 @@ TEST(BaseForms, SystemDictionariesAndShippedTablesFindCommonForms)
         {false, "falamos", "falar"},   {false, "fiz", "fazer"},     {false, "pães", "pão"},
         {false, "diga-me", "dizer"},   {false, "fazê-lo", "fazer"}, {false, "idéia", "ideia"},
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.form);
-        const QString base = QString::fromUtf8(row.base);
-        EXPECT_EQ(forms.source(row.italian).baseForms(QString::fromUtf8(row.form),
-                                                      [&](const QString &word) { return word == base; }),
-                  QStringList{base});
+    // Once with the system dictionaries, once with copies reduced to the
+    // headwords, as the terminal tool loads them.
+    QTemporaryDir cache;
+    for (const bool reduced : {false, true}) {
+        PairBaseForms forms(PARLORA_DIST "/dic/ital.forms", PARLORA_DIST "/dic/portugal.forms",
+                            SystemDictionaryFolder, cache.path());
+        if (reduced) {
+            for (const bool italian : {true, false}) {
+                forms.source(italian).reduceHunspellTo("key", [&rows, italian] {
+                    QStringList headwords;
+                    for (const auto &row : rows)
+                        if (row.italian == italian)
+                            headwords.append(QString::fromUtf8(row.base));
+                    return headwords;
+                });
+            }
+        }
+        for (const auto &row : rows) {
+            SCOPED_TRACE(std::string(row.form) + (reduced ? " (reduced)" : ""));
+            const QString base = QString::fromUtf8(row.base);
+            EXPECT_EQ(forms.source(row.italian).baseForms(QString::fromUtf8(row.form),
+                                                          [&](const QString &word) { return word == base; }),
+                      QStringList{base});
+        }
     }
 }
 
