@@ -5,6 +5,7 @@
 #include "platform/textfile.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -67,13 +68,21 @@ void BaseForms::startTable(std::launch policy) const
     });
 }
 
-void BaseForms::reduceHunspellTo(QString cacheKey, HeadwordList headwords)
-{
-    m_reductionKey = std::move(cacheKey);
-    m_headwords = std::move(headwords);
-}
-
 namespace {
+
+// Where the copy reduced for these headwords lives (without extension). The
+// system dictionary's own size and time are part of its name, so that an
+// updated dictionary is copied again.
+QString reducedCopyPath(const QString &system, const QString &cacheFolder, const QString &key)
+{
+    QString identity = key + u'\n' + system;
+    for (const QString &extension : {QStringLiteral(".aff"), QStringLiteral(".dic")}) {
+        const QFileInfo file(system + extension);
+        identity += QStringLiteral("\n%1 %2").arg(file.size()).arg(file.lastModified().toMSecsSinceEpoch());
+    }
+    const QByteArray hash = QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    return cacheFolder + QStringLiteral("/hunspell-%1-%2").arg(QFileInfo(system).fileName(), QString::fromLatin1(hash));
+}
 
 // The reduced copy of the dictionary in the cache folder, made when missing;
 // the system dictionary itself when no copy can be made.
@@ -84,9 +93,7 @@ QStringList reducedDictionaries(const QStringList &dictionaries, const QString &
     if (system.isEmpty() || cacheFolder.isEmpty() || !headwords)
         return dictionaries;
     const QString name = QFileInfo(system).fileName();
-    const QByteArray hash =
-        QCryptographicHash::hash((key + u'\n' + system).toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
-    const QString copy = cacheFolder + QStringLiteral("/hunspell-%1-%2").arg(name, QString::fromLatin1(hash));
+    const QString copy = reducedCopyPath(system, cacheFolder, key);
     if (QFileInfo::exists(copy + QStringLiteral(".aff")) && QFileInfo::exists(copy + QStringLiteral(".dic")))
         return {copy, system};
     const FileBytes words = readDataFile(system + QStringLiteral(".dic"));
@@ -101,7 +108,8 @@ QStringList reducedDictionaries(const QStringList &dictionaries, const QString &
     if (!reduced || !writeFileAtomically(copy + QStringLiteral(".aff"), reduced->affixes)
         || !writeFileAtomically(copy + QStringLiteral(".dic"), reduced->words))
         return dictionaries;
-    // Copies made for earlier headwords are of no more use.
+    // Copies made for earlier headwords, and the answers they gave, are of
+    // no more use.
     const QFileInfo made(copy + QStringLiteral(".dic"));
     for (const QFileInfo &old : QDir(cacheFolder).entryInfoList({QStringLiteral("hunspell-%1-*").arg(name)}, QDir::Files)) {
         if (old.completeBaseName() != made.completeBaseName())
@@ -111,6 +119,16 @@ QStringList reducedDictionaries(const QStringList &dictionaries, const QString &
 }
 
 } // namespace
+
+void BaseForms::reduceHunspellTo(QString cacheKey, HeadwordList headwords)
+{
+    m_reductionKey = std::move(cacheKey);
+    m_headwords = std::move(headwords);
+    const QString system = firstInstalledDictionary(m_hunspellDictionaries);
+    if (!system.isEmpty() && !m_cacheFolder.isEmpty())
+        m_answers = std::make_unique<StemAnswers>(reducedCopyPath(system, m_cacheFolder, m_reductionKey)
+                                                  + QStringLiteral(".stems"));
+}
 
 void BaseForms::startHunspell(std::launch policy) const
 {
@@ -172,15 +190,39 @@ QStringList BaseForms::baseForms(const QString &word, const HeadwordTest &isHead
     if (!found.isEmpty() || !listed.isEmpty())
         return found;
 
-    const HunspellStemmer &stemmer = hunspell();
-    QStringList stems = stemmer.stems(word);
-    for (const QString &rewrite : rewritten)
-        appendNew(stems, stemmer.stems(rewrite), word);
+    QStringList asked{word};
+    appendNew(asked, rewritten, word);
+    QStringList stems;
+    for (const QStringList &answer : hunspellStems(asked))
+        appendNew(stems, answer, word);
     for (const QString &stem : std::as_const(stems)) {
         if (stem != word && !found.contains(stem) && isHeadword(stem))
             found.append(stem);
     }
     return found;
+}
+
+QList<QStringList> BaseForms::hunspellStems(const QStringList &words) const
+{
+    QList<QStringList> answers;
+    for (const QString &word : words) {
+        std::optional<QStringList> kept = m_answers ? m_answers->find(word) : std::nullopt;
+        if (!kept)
+            break;
+        answers.append(std::move(*kept));
+    }
+    if (answers.size() == words.size())
+        return answers;
+
+    const HunspellStemmer &stemmer = hunspell();
+    answers.clear();
+    for (const QString &word : words) {
+        answers.append(stemmer.stems(word));
+        // Only a loaded dictionary's answer is worth keeping.
+        if (m_answers && stemmer.isLoaded() && !m_answers->find(word))
+            m_answers->remember(word, answers.last());
+    }
+    return answers;
 }
 
 PairBaseForms::PairBaseForms(const QString &language1Table, const QString &language2Table,

@@ -2,6 +2,7 @@
 
 #include "morphology/formtable.h"
 #include "morphology/hunspellstemmer.h"
+#include "morphology/stemanswers.h"
 
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,8 @@ public:
     // Hunspell loads a copy of its word list reduced to the headwords, kept
     // in the cache folder under the key (which changes whenever the
     // headwords may have); headwords() is asked only to make the copy.
+    // Hunspell's answers are kept beside the copy, so that a word asked
+    // again needs no Hunspell at all.
     using HeadwordList = std::function<QStringList()>;
     void reduceHunspellTo(QString cacheKey, HeadwordList headwords);
 
@@ -59,6 +62,9 @@ private:
     };
     const Table &table() const;
     const HunspellStemmer &hunspell() const;
+    // Hunspell's stems of each word, from the kept answers when they have
+    // them all.
+    QList<QStringList> hunspellStems(const QStringList &words) const;
     void startTable(std::launch policy) const;
     void startHunspell(std::launch policy) const;
 
@@ -67,6 +73,7 @@ private:
     QString m_cacheFolder;
     QString m_reductionKey;
     HeadwordList m_headwords;
+    std::unique_ptr<StemAnswers> m_answers;
     mutable std::once_flag m_tableStarted;
     mutable std::once_flag m_hunspellStarted;
     mutable std::shared_future<std::shared_ptr<const Table>> m_table;

@@ -102,15 +102,57 @@ TEST(HunspellReduction, BaseFormsMakeUseAndReplaceTheCachedCopy)
         EXPECT_EQ(forms.baseForms("parlata", isHeadword), QStringList{"parlare"});
     }
     const QStringList first = copies();
-    ASSERT_EQ(first.size(), 2) << ".aff and .dic";
+    ASSERT_EQ(first.size(), 3) << ".aff, .dic and the answers kept";
     {
         BaseForms forms(dir.filePath("none.forms"), {dir.filePath("full")}, cache);
         forms.reduceHunspellTo("second", [] { return QStringList{"parlare", "cane"}; });
         EXPECT_EQ(forms.baseForms("parlando", isHeadword), QStringList{"parlare"});
     }
     const QStringList second = copies();
-    EXPECT_EQ(second.size(), 2);
-    EXPECT_NE(second, first) << "the old copy is removed";
+    EXPECT_EQ(second.size(), 3);
+    EXPECT_NE(second, first) << "the old copy and its answers are removed";
+}
+
+} // namespace
+
+namespace {
+
+// Hunspell's answers kept beside the copy are used instead of loading it:
+// an answer planted in the file is what the next program gets.
+TEST(HunspellReduction, KeptAnswersSpareLoadingHunspell)
+{
+    QTemporaryDir dir;
+    write(dir.filePath("full.aff"), Affixes);
+    write(dir.filePath("full.dic"), Words);
+    const QString cache = dir.filePath("cache");
+    ASSERT_TRUE(QDir().mkpath(cache));
+    const auto headword = [](const QString &word) { return word == QLatin1String("parlare") || word == QLatin1String("cane"); };
+    const auto lookUp = [&](const QString &form) {
+        BaseForms forms(dir.filePath("none.forms"), {dir.filePath("full")}, cache);
+        forms.reduceHunspellTo("key", [] { return QStringList{"parlare", "cane"}; });
+        return forms.baseForms(form, headword);
+    };
+    EXPECT_EQ(lookUp("parlata"), QStringList{"parlare"});
+    const QStringList answers = QDir(cache).entryList({"*.stems"}, QDir::Files);
+    ASSERT_EQ(answers.size(), 1);
+    const QString file = QDir(cache).filePath(answers.first());
+    QFile kept(file);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "parlata\tparlare\n");
+    kept.close();
+
+    write(file, "parlata\tcane\nparlando\tcane"); // the second line cut short
+    EXPECT_EQ(lookUp("parlata"), QStringList{"cane"}) << "the kept answer";
+    EXPECT_EQ(lookUp("parlando"), QStringList{"parlare"}) << "a line cut short is no answer";
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "parlata\tcane\nparlando\tcane\nparlando\tparlare\n") << "a new line after the cut one";
+    kept.close();
+
+    // A word Hunspell knows nothing of is an answer too, kept once.
+    EXPECT_EQ(lookUp("qwzx"), QStringList{});
+    EXPECT_EQ(lookUp("qwzx"), QStringList{});
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll().endsWith("parlando\tparlare\nqwzx\t\n"));
 }
 
 } // namespace
