@@ -6,66 +6,59 @@
 namespace parlora {
 
 PersonalEntriesModel::PersonalEntriesModel(const PersonalDictionary &store, QObject *parent)
-    : QAbstractListModel(parent), m_store(store), m_words(store.Words()), m_translations(store.Translations())
+    : QAbstractListModel(parent), m_store(store), m_revision(store.revision()), m_rows(store.EntryCount())
 {
 }
 
 int PersonalEntriesModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_words.size());
+    return parent.isValid() ? 0 : m_rows;
 }
 
 QVariant PersonalEntriesModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_words.size())
+    // Read from the store itself, which is ahead of the rows only while
+    // syncWithStore replays its changes, before anything is painted.
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_store.EntryCount())
         return {};
-    return m_words.at(index.row()) + words::MatchSeparator + m_translations.at(index.row());
-}
-
-PersonalEntriesModel::Change PersonalEntriesModel::findChange(qsizetype &row) const
-{
-    const QStringList &words = m_store.Words();
-    const QStringList &translations = m_store.Translations();
-    const qsizetype known = m_words.size();
-    const qsizetype now = words.size();
-    const auto same = [&](qsizetype knownRow, qsizetype nowRow) {
-        return m_words.at(knownRow) == words.at(nowRow) && m_translations.at(knownRow) == translations.at(nowRow);
-    };
-    if (now != known && now != known + 1 && now != known - 1)
-        return Change::Other;
-    const qsizetype common = std::min(known, now);
-    row = 0;
-    while (row < common && same(row, row))
-        ++row;
-    if (now == known)
-        return row == known ? Change::None : Change::Other;
-    // Everything after the one row must have moved by one place.
-    const qsizetype shift = now > known ? 1 : -1;
-    for (qsizetype after = now > known ? row : row + 1; after < known; ++after) {
-        if (!same(after, after + shift))
-            return Change::Other;
-    }
-    return now > known ? Change::Inserted : Change::Removed;
+    return m_store.Words().at(index.row()) + words::MatchSeparator + m_store.Translations().at(index.row());
 }
 
 void PersonalEntriesModel::syncWithStore()
 {
-    qsizetype row = 0;
-    const Change change = findChange(row);
-    switch (change) {
-    case Change::None: return;
-    case Change::Inserted: beginInsertRows({}, int(row), int(row)); break;
-    case Change::Removed: beginRemoveRows({}, int(row), int(row)); break;
-    case Change::Other: beginResetModel(); break;
+    const quint64 now = m_store.revision();
+    if (now == m_revision)
+        return;
+    const std::optional<QList<EntryChange>> changes = m_store.ChangesSince(m_revision);
+    if (!changes)
+        return reset();
+    for (const EntryChange &change : *changes) {
+        // A change that does not fit the rows the views have would corrupt
+        // them; taking everything anew is always right.
+        const int row = change.index;
+        if (row < 0 || row > m_rows || (!change.inserted && row == m_rows))
+            return reset();
+        if (change.inserted) {
+            beginInsertRows({}, row, row);
+            ++m_rows;
+            endInsertRows();
+        } else {
+            beginRemoveRows({}, row, row);
+            --m_rows;
+            endRemoveRows();
+        }
     }
-    m_words = m_store.Words();
-    m_translations = m_store.Translations();
-    switch (change) {
-    case Change::None: break;
-    case Change::Inserted: endInsertRows(); break;
-    case Change::Removed: endRemoveRows(); break;
-    case Change::Other: endResetModel(); break;
-    }
+    m_revision = now;
+    if (m_rows != m_store.EntryCount())
+        reset();
+}
+
+void PersonalEntriesModel::reset()
+{
+    beginResetModel();
+    m_revision = m_store.revision();
+    m_rows = m_store.EntryCount();
+    endResetModel();
 }
 
 } // namespace parlora

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractListModel>
-#include <QStringList>
 
 namespace parlora {
 
@@ -18,21 +17,19 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    // The store has changed: the views are told exactly what changed, one
-    // row inserted or removed for an edit, undo or redo (so they keep their
-    // scroll position), everything anew for anything larger such as pairs
-    // merged in from disk.
+    // The store has changed: the views are told exactly which rows came and
+    // went, one by one as the store made them (so they keep their scroll
+    // position), or everything anew when the store no longer knows its
+    // single changes, as after pairs merged in from disk.
     void syncWithStore();
 
 private:
-    enum class Change { None, Inserted, Removed, Other };
-    Change findChange(qsizetype &row) const;
+    void reset();
 
     const PersonalDictionary &m_store;
-    // The entries as the views know them. They share their data with the
-    // store's lists until the store changes.
-    QStringList m_words;
-    QStringList m_translations;
+    // The store's revision and number of entries as the views know them.
+    quint64 m_revision = 0;
+    int m_rows = 0;
 };
 
 } // namespace parlora

@@ -14,7 +14,8 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListView>
+#include <QHeaderView>
+#include <QTableView>
 #include <QToolButton>
 
 namespace parlora {
@@ -61,11 +62,16 @@ void PersonalPanel::buildControls()
     m_picture1->setIconSize(InsertPictureSize);
     m_picture1->setCursor(Qt::PointingHandCursor);
 
-    m_lstDicPer = new QListView(this);
+    m_lstDicPer = new QTableView(this);
     m_lstDicPer->setObjectName(QStringLiteral("lstDicPer"));
     m_lstDicPer->setModel(m_entries);
-    // Every row is one line of text: the view need not measure each one.
-    m_lstDicPer->setUniformItemSizes(true);
+    m_lstDicPer->horizontalHeader()->hide();
+    m_lstDicPer->verticalHeader()->hide();
+    m_lstDicPer->horizontalHeader()->setStretchLastSection(true);
+    m_lstDicPer->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_lstDicPer->verticalHeader()->setDefaultSectionSize(m_lstDicPer->fontMetrics().height() + 2);
+    m_lstDicPer->setShowGrid(false);
+    m_lstDicPer->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_lstDicPer->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lstDicPer->setSelectionMode(QAbstractItemView::SingleSelection);
     controlstyle::applyTint(m_lstDicPer, Tint::Note);

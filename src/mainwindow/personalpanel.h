@@ -5,7 +5,7 @@
 #include <QGroupBox>
 
 class QLabel;
-class QListView;
+class QTableView;
 class QToolButton;
 
 namespace parlora {
@@ -30,7 +30,7 @@ public:
 
     TextField *wordField() const { return m_txtParolaIta; }
     TextField *translationField() const { return m_txtParolaLin; }
-    QListView *list() const { return m_lstDicPer; }
+    QTableView *list() const { return m_lstDicPer; }
 
     // The two languages' names beside the fields' headings.
     void showLanguageNames(const LanguagePair &pair);
@@ -67,7 +67,7 @@ private:
     TextField *m_txtParolaIta = nullptr;
     TextField *m_txtParolaLin = nullptr;
     QToolButton *m_picture1 = nullptr;
-    QListView *m_lstDicPer = nullptr;
+    QTableView *m_lstDicPer = nullptr;
 };
 
 } // namespace parlora
