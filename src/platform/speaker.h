@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QList>
 #include <QLocale>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QTextToSpeech;
+class QThread;
 
 namespace parlora {
 
@@ -18,17 +23,34 @@ public:
         Available,
         NoEngine, // no speech engine is installed or running
         NoVoice,  // an engine, but no voice for the language
+        Starting, // the engine is being asked for its voices
     };
 
     virtual ~Speaker() = default;
     virtual Availability availability(QLocale::Language language) const = 0;
     // Says the text with a voice of the language; nothing when there is none.
     virtual void say(const QString &text, QLocale::Language language) = 0;
+
+    // Called, in the windows' thread, when availability() may answer
+    // differently: once the engine has started.
+    void setAvailabilityListener(std::function<void()> listener) { m_listener = std::move(listener); }
+
+protected:
+    void availabilityChanged() const
+    {
+        if (m_listener)
+            m_listener();
+    }
+
+private:
+    std::function<void()> m_listener;
 };
 
 // The desktop's speech engine through Qt TextToSpeech (speech-dispatcher with
 // espeak-ng voices on Debian). The engine is started on the first question,
-// not with the program.
+// not with the program, and in a thread of its own: speech-dispatcher takes
+// seconds to list espeak-ng's voices, which would freeze the windows. Until
+// it has answered, availability() says Starting.
 class TextToSpeechSpeaker final : public Speaker {
 public:
     TextToSpeechSpeaker();
@@ -38,11 +60,17 @@ public:
     void say(const QString &text, QLocale::Language language) override;
 
 private:
-    QTextToSpeech *engine() const;
+    enum class State { NotStarted, Starting, Ready, NoEngine };
+    void start() const;
+    void takeEngine(QTextToSpeech *engine, const QList<QLocale> &locales) const;
     std::optional<QLocale> localeFor(QLocale::Language language) const;
 
+    mutable State m_state = State::NotStarted;
     mutable std::unique_ptr<QTextToSpeech> m_engine;
-    mutable bool m_started = false;
+    mutable QList<QLocale> m_locales;
+    mutable QPointer<QThread> m_starter;
+    // Receives the started engine in the windows' thread.
+    mutable QObject m_receiver;
 };
 
 } // namespace parlora

@@ -1,0 +1,42 @@
+#include "platform/speaker.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace parlora {
+namespace {
+
+// Listing speech-dispatcher's voices takes seconds; the windows must not
+// wait for it. Whatever this machine has (no plugin, no service, voices),
+// the first question is answered at once and the answer follows.
+TEST(TextToSpeechSpeaker, AnswersAtOnceAndTellsWhenTheEngineHasStarted)
+{
+    constexpr qint64 AtOnceMs = 500;
+    constexpr int StartMs = 60000;
+    TextToSpeechSpeaker speaker;
+    int told = 0;
+    speaker.setAvailabilityListener([&told] { ++told; });
+
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(speaker.availability(QLocale::Italian), Speaker::Availability::Starting);
+    EXPECT_EQ(speaker.availability(QLocale::Portuguese), Speaker::Availability::Starting);
+    EXPECT_LT(clock.elapsed(), AtOnceMs);
+
+    ASSERT_TRUE(QTest::qWaitFor([&told] { return told > 0; }, StartMs));
+    EXPECT_EQ(told, 1);
+    EXPECT_NE(speaker.availability(QLocale::Italian), Speaker::Availability::Starting);
+    // Nothing to say is never said, and no voice means silence, not a crash.
+    speaker.say(QStringLiteral("  "), QLocale::Italian);
+    speaker.say(QStringLiteral("ola"), QLocale::Tongan);
+
+    // Ended while still starting: it waits for the start, then goes.
+    auto early = std::make_unique<TextToSpeechSpeaker>();
+    (void)early->availability(QLocale::Italian);
+    early.reset();
+}
+
+} // namespace
+} // namespace parlora
