@@ -31,8 +31,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 # Base forms work without the system's dictionaries, only with fewer words;
-# the help pages open in the browser through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-it, hunspell-pt-br | hunspell-pt-pt, xdg-utils")
+# the help pages open in the browser through xdg-open; reading words aloud
+# needs Qt's speech-dispatcher plugin and espeak-ng's Italian and Portuguese
+# voices (without them the command is only greyed out).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "hunspell-it, hunspell-pt-br | hunspell-pt-pt, xdg-utils, qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 # Without it Qt runs through XWayland on a Wayland desktop.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 

@@ -10,6 +10,7 @@
 #include "mainwindow/applicationwindows.h"
 #include "mainwindow/parlorasession.h"
 #include "mainwindow/userprompts.h"
+#include "platform/speaker.h"
 
 #include <QAction>
 #include <QApplication>
@@ -101,7 +102,8 @@ int measure(int runs)
         QElapsedTimer clock;
         clock.start();
         parlora::ParloraSession session(folder.path(), folder.path(), portableLocations(folder.path()));
-        parlora::ApplicationWindows windows(session, prompts);
+        parlora::TextToSpeechSpeaker speaker;
+        parlora::ApplicationWindows windows(session, prompts, speaker);
         windows.mainWindow().show();
         if (!waitUntilReady(windows.mainWindow(), windows.mainWindow().findChild<QLineEdit *>(QStringLiteral("txtParola")))) {
             std::fprintf(stderr, "the window did not become ready\n");
@@ -127,7 +129,8 @@ int pose(const QString &word)
     settings.close();
     SilentPrompts prompts;
     parlora::ParloraSession session(folder.path(), folder.path(), portableLocations(folder.path()));
-    parlora::ApplicationWindows windows(session, prompts);
+    parlora::TextToSpeechSpeaker speaker;
+    parlora::ApplicationWindows windows(session, prompts, speaker);
     parlora::MainWindow &window = windows.mainWindow();
     window.show();
     auto *input = window.findChild<QLineEdit *>(QStringLiteral("txtParola"));

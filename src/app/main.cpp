@@ -10,6 +10,7 @@
 #include "platform/applicationfolder.h"
 #include "platform/datalocations.h"
 #include "platform/singleinstance.h"
+#include "platform/speaker.h"
 #include "platform/terminationsignals.h"
 
 #include <QApplication>
@@ -102,7 +103,8 @@ int main(int argc, char *argv[])
 
     parlora::ParloraSession session(data.folder, QDir::currentPath(), locations);
     parlora::MessageBoxPrompts prompts;
-    parlora::ApplicationWindows windows(session, prompts);
+    parlora::TextToSpeechSpeaker speaker;
+    parlora::ApplicationWindows windows(session, prompts, speaker);
     parlora::MainWindow &window = windows.mainWindow();
     QObject::connect(&window, &parlora::MainWindow::programEnded, &app,
                      [](int exitCode) { QCoreApplication::exit(exitCode); });

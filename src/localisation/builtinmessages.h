@@ -4,8 +4,8 @@
 
 namespace parlora {
 
-// The program reads messages 0 to 58 of the table.
-inline constexpr int UsedMessageCount = 59;
+// The program reads messages 0 to 87 of the table.
+inline constexpr int UsedMessageCount = 88;
 
 // Indices of the message table, for the code that shows them.
 namespace Message {
@@ -82,9 +82,48 @@ inline constexpr int CreditsText = 57;
 // No folder holds the data: %1 the main dictionary (dic/NAME), %2 the
 // folders searched.
 inline constexpr int DataFolderNotFound = 58;
+// Reading aloud: the command, its tooltip, and the tooltips that say why it
+// is off (%1 the language's name).
+inline constexpr int SpeakCommand = 59;
+inline constexpr int SpeakHint = 60;
+inline constexpr int SpeechEngineMissing = 61;
+inline constexpr int SpeechVoiceMissing = 62;
+// The search history: going back and forward, forgetting it, the name of
+// its drop-down list.
+inline constexpr int BackCommand = 63;
+inline constexpr int ForwardCommand = 64;
+inline constexpr int ClearHistoryCommand = 65;
+inline constexpr int SearchHistoryName = 66;
+// Export and import of the personal dictionary: the commands, the file
+// dialogs' filters, what happened (%1 the file, %2 a count or a reason).
+inline constexpr int ExportCommand = 67;
+inline constexpr int ImportCommand = 68;
+inline constexpr int TsvFilter = 69;
+inline constexpr int CsvFilter = 70;
+inline constexpr int PersonalFileFilter = 71;
+inline constexpr int ExportDone = 72;
+// %1 the pairs left out.
+inline constexpr int ExportLeftOut = 73;
+inline constexpr int FileNotWritten = 74;
+inline constexpr int FileNotRead = 75;
+// %1 pairs to add, %2 already present, %3 lines refused.
+inline constexpr int ImportCounts = 76;
+// %1 the line, %2 one of the reasons that follow.
+inline constexpr int RefusedLine = 77;
+inline constexpr int RefusedUnstorable = 78;
+inline constexpr int RefusedEmptySide = 79;
+inline constexpr int RefusedTooLong = 80;
+inline constexpr int RefusedNotAPair = 81;
+// %1 the refused lines not listed.
+inline constexpr int MoreRefused = 82;
+inline constexpr int ImportQuestion = 83;
+inline constexpr int ImportAccept = 84;
+inline constexpr int ImportReject = 85;
+inline constexpr int ImportDone = 86;
+inline constexpr int NothingToImport = 87;
 } // namespace Message
 
-// The Italian texts of messages 0 to 58, the same wording as the Italian
+// The Italian texts of messages 0 to 87, the same wording as the Italian
 // language file. They answer whenever no language file has supplied an index,
 // so a missing or short language file never leaves a status text or a
 // warning blank.

@@ -12,9 +12,10 @@
 
 namespace parlora {
 
-ApplicationWindows::ApplicationWindows(ParloraSession &session, UserPrompts &prompts, ShellOpener opener)
+ApplicationWindows::ApplicationWindows(ParloraSession &session, UserPrompts &prompts, Speaker &speaker,
+                                       ShellOpener opener)
     : m_session(session), m_prompts(prompts), m_opener(std::move(opener)),
-      m_main(std::make_unique<MainWindow>(session, prompts))
+      m_main(std::make_unique<MainWindow>(session, prompts, speaker))
 {
     m_session.interfaceLanguage.setCaptionApplier(
         [this](const QStringList &captionLines) { applyLanguage(captionLines); });

@@ -13,6 +13,7 @@ namespace parlora {
 class AboutWindow;
 class OptionsWindow;
 class ParloraSession;
+class Speaker;
 class UserPrompts;
 
 // The program's windows around one session: the main window, the options
@@ -24,8 +25,9 @@ class ApplicationWindows : public QObject {
     Q_OBJECT
 public:
     // Builds the main window and runs its start-up; showing it is left to
-    // the caller.
-    ApplicationWindows(ParloraSession &session, UserPrompts &prompts, ShellOpener opener = systemShellOpener());
+    // the caller. The speaker reads words aloud for the main window.
+    ApplicationWindows(ParloraSession &session, UserPrompts &prompts, Speaker &speaker,
+                       ShellOpener opener = systemShellOpener());
     ~ApplicationWindows() override;
 
     MainWindow &mainWindow() { return *m_main; }

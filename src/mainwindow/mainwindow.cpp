@@ -5,11 +5,14 @@
 #include "buildconfig.h"
 #include "localisation/builtinmessages.h"
 #include "mainwindow/editcommands.h"
+#include "mainwindow/exchangecommands.h"
 #include "mainwindow/keypad.h"
+#include "mainwindow/lookuphistory.h"
 #include "mainwindow/personalpanel.h"
 #include "mainwindow/resultlistbox.h"
 #include "mainwindow/resultpane.h"
 #include "mainwindow/sessionsaver.h"
+#include "mainwindow/speakcommand.h"
 #include "mainwindow/textfield.h"
 #include "mainwindow/windowpanels.h"
 #include "platform/accessibletext.h"
@@ -17,13 +20,14 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
-#include <QListView>
+#include <QTableView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 namespace parlora {
@@ -36,6 +40,11 @@ const QKeySequence SwapDirectionKey(Qt::CTRL | Qt::Key_D);
 const QKeySequence NewSearchKey(Qt::CTRL | Qt::Key_L);
 const QKeySequence PersonalDictionaryKey(Qt::CTRL | Qt::Key_P);
 const QKeySequence KeypadKey(Qt::CTRL | Qt::Key_T);
+// Alt+Left and Alt+Right step through the lookups as a web browser steps
+// through pages; F5 is free in every text field and list of the window.
+const QKeySequence BackKey(Qt::ALT | Qt::Key_Left);
+const QKeySequence ForwardKey(Qt::ALT | Qt::Key_Right);
+const QKeySequence SpeakKey(Qt::Key_F5);
 
 constexpr QSize ToolbarIconSize(16, 16);
 // The chevrons on the panels' strips are drawn 13 by 13.
@@ -65,8 +74,9 @@ QMenu *makeMenu(QWidget *parent, const char *name)
 
 } // namespace
 
-MainWindow::MainWindow(ParloraSession &session, UserPrompts &prompts, QWidget *parent)
-    : QMainWindow(parent), m_session(session), m_prompts(prompts), m_saver(new SessionSaver(session, this))
+MainWindow::MainWindow(ParloraSession &session, UserPrompts &prompts, Speaker &speaker, QWidget *parent)
+    : QMainWindow(parent), m_session(session), m_prompts(prompts), m_saver(new SessionSaver(session, this)),
+      m_speaker(speaker)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Parlora %1").arg(QLatin1String(PARLORA_VERSION)));
@@ -108,6 +118,8 @@ void MainWindow::createActions()
     // Importing a language file was never available; the item stays greyed.
     m_menuImporta->setEnabled(false);
     m_menuPulisci = makeAction("menuPulisci");
+    m_menuImportaDizionario = makeAction("menuImportaDizionario");
+    m_menuEsporta = makeAction("menuEsporta");
     m_menuEsci = makeAction("menuEsci");
     m_menuEsci->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_menuTaglia = makeAction("menuTaglia");
@@ -121,6 +133,17 @@ void MainWindow::createActions()
     m_menuInverti->setShortcut(SwapDirectionKey);
     m_menuNuovaRicerca = makeAction("menuNuovaRicerca");
     m_menuNuovaRicerca->setShortcut(NewSearchKey);
+    m_menuPronuncia = makeAction("menuPronuncia");
+    m_menuPronuncia->setShortcut(SpeakKey);
+    m_menuPronuncia->setIcon(
+        QIcon::fromTheme(QStringLiteral("audio-volume-high"), style()->standardIcon(QStyle::SP_MediaVolume)));
+    m_menuIndietro = makeAction("menuIndietro");
+    m_menuIndietro->setShortcut(BackKey);
+    m_menuIndietro->setIcon(QIcon::fromTheme(QStringLiteral("go-previous"), style()->standardIcon(QStyle::SP_ArrowBack)));
+    m_menuAvanti = makeAction("menuAvanti");
+    m_menuAvanti->setShortcut(ForwardKey);
+    m_menuAvanti->setIcon(QIcon::fromTheme(QStringLiteral("go-next"), style()->standardIcon(QStyle::SP_ArrowForward)));
+    m_menuPulisciCronologia = makeAction("menuPulisciCronologia");
     m_menuDizionarioPersonale = makeAction("menuDizionarioPersonale");
     m_menuDizionarioPersonale->setShortcut(PersonalDictionaryKey);
     m_menuTastiera = makeAction("menuTastiera");
@@ -149,6 +172,8 @@ void MainWindow::createActions()
     m_tbTastierino->setIcon(icons::artwork(QStringLiteral("keypad")));
     m_tbRecycling = makeAction("tbRecycling");
     m_tbRecycling->setIcon(icons::artwork(QStringLiteral("swap-direction")));
+    m_tbPronuncia = makeAction("tbPronuncia");
+    m_tbPronuncia->setIcon(m_menuPronuncia->icon());
     m_menuTaglia->setIcon(m_tbCut->icon());
     m_menuCopia1->setIcon(m_tbCopy->icon());
     m_menuIncolla->setIcon(m_tbPaste->icon());
@@ -186,6 +211,14 @@ void MainWindow::createCentralArea()
     m_editing = new EditCommands(m_session, targets, this);
     m_editing->setHintDisplay([this](int index) { setStatusText(message(index)); });
     m_editing->setCutAndPasteActions({m_menuTaglia, m_menuIncolla, m_tbCut, m_tbPaste});
+
+    m_history = new LookupHistory(m_session, m_results->input(), this);
+    m_history->setActions(m_menuIndietro, m_menuAvanti, m_menuPulisciCronologia);
+    m_speaking = new SpeakCommand(m_session, m_speaker,
+                                  {m_results->input(), m_results->translations(), m_results->similarWords()}, this);
+    m_speaking->setActions({m_menuPronuncia, m_tbPronuncia});
+    m_exchange = new ExchangeCommands(m_session, m_prompts, this);
+    m_exchange->setStatusDisplay([this](const QString &text) { setStatusText(text); });
 }
 
 void MainWindow::createMenus()
@@ -202,9 +235,12 @@ void MainWindow::createMenus()
         }
         return menu;
     };
-    addMenu("menuFile", {m_menuImporta, m_menuPulisci, nullptr, m_menuEsci});
+    addMenu("menuFile",
+            {m_menuImporta, m_menuPulisci, nullptr, m_menuImportaDizionario, m_menuEsporta, nullptr, m_menuEsci});
     addMenu("menuModifica", {m_menuTaglia, m_menuCopia1, m_menuIncolla});
-    addMenu("menuLingua", {m_menuItaPorto, m_menuPortoIta, nullptr, m_menuInverti, m_menuNuovaRicerca});
+    m_menuLingua = addMenu("menuLingua", {m_menuItaPorto, m_menuPortoIta, nullptr, m_menuInverti, m_menuNuovaRicerca,
+                                          nullptr, m_menuPronuncia, nullptr, m_menuIndietro, m_menuAvanti,
+                                          m_menuPulisciCronologia});
     addMenu("menuStrumenti", {m_menuDizionarioPersonale, m_menuTastiera, nullptr, m_menuConfigurazione});
     m_menuDizionario = addMenu("menuDizionario", {m_menuInserisci, m_menuCancella, nullptr, m_menuAnnulla, m_menuRipeti});
     addMenu("menuAiuto", {m_menuHelp, m_menuInfo});
@@ -221,6 +257,17 @@ void MainWindow::createPopupMenus()
     m_menuCopia3 = makeAction("menuCopia3", m_menuPopup2);
     m_menuTraduci = makeAction("menuTraduci", m_menuPopup2);
     m_menuPopup2->addActions({m_menuCopia3, m_menuTraduci});
+    // The lists' pop-ups read aloud the line pointed at.
+    for (QMenu *menu : {m_menuPopup, m_menuPopup2}) {
+        menu->addSeparator();
+        menu->addAction(m_menuPronuncia);
+    }
+    // A disabled speak command says in its tooltip why; and an engine
+    // started or stopped since is noticed when a menu that holds it opens.
+    for (QMenu *menu : {m_menuLingua, m_menuPopup, m_menuPopup2}) {
+        menu->setToolTipsVisible(true);
+        connect(menu, &QMenu::aboutToShow, m_speaking, &SpeakCommand::update);
+    }
 
     m_menuDizionario2 = makeMenu(this, "menuDizionario2");
     m_menuCancella2 = makeAction("menuCancella2", m_menuDizionario2);
@@ -257,6 +304,8 @@ void MainWindow::createToolBar()
     toolbar->addActions({m_tbCut, m_tbCopy, m_tbPaste});
     toolbar->addSeparator();
     toolbar->addActions({m_tbDizionario, m_tbTastierino, m_tbRecycling});
+    toolbar->addSeparator();
+    toolbar->addAction(m_tbPronuncia);
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 
@@ -288,6 +337,11 @@ void MainWindow::createStatusBar()
 void MainWindow::connectActions()
 {
     connect(m_menuPulisci, &QAction::triggered, this, &MainWindow::clearFields);
+    connect(m_menuEsporta, &QAction::triggered, m_exchange, &ExchangeCommands::exportDictionary);
+    connect(m_menuImportaDizionario, &QAction::triggered, m_exchange, &ExchangeCommands::importDictionary);
+    connect(m_exchange, &ExchangeCommands::imported, this, &MainWindow::showImportedPairs);
+    connect(m_history, &LookupHistory::lookUpRequested, this, &MainWindow::lookUpAgain);
+    connect(m_history, &LookupHistory::changed, m_saver, &SessionSaver::searchHistoryChanged);
     connect(m_menuEsci, &QAction::triggered, this, &QWidget::close);
     for (QAction *cut : {m_menuTaglia, m_tbCut})
         connect(cut, &QAction::triggered, m_editing, &EditCommands::cut);
@@ -348,6 +402,18 @@ void MainWindow::applyMessages()
     describe(m_cmdTast, m_cmdTast->toolTip());
     describe(m_barAtividade, message(Message::ProgressName));
     describe(m_frakeyb, m_tbTastierino->toolTip());
+
+    const std::pair<QAction *, int> commands[] = {
+        {m_menuImportaDizionario, Message::ImportCommand}, {m_menuEsporta, Message::ExportCommand},
+        {m_menuPronuncia, Message::SpeakCommand},          {m_tbPronuncia, Message::SpeakCommand},
+        {m_menuIndietro, Message::BackCommand},            {m_menuAvanti, Message::ForwardCommand},
+        {m_menuPulisciCronologia, Message::ClearHistoryCommand},
+    };
+    for (const auto &[action, index] : commands)
+        action->setText(message(index));
+    // The tooltips of the speak command depend on the engine as well.
+    m_speaking->update();
+    m_history->setListName(message(Message::SearchHistoryName));
 }
 
 QString MainWindow::message(int index) const

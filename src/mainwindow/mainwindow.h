@@ -17,24 +17,31 @@ class QPushButton;
 namespace parlora {
 
 class EditCommands;
+class ExchangeCommands;
 class Keypad;
+class LookupHistory;
 class PersonalPanel;
 class ResultPane;
 class SessionSaver;
+class SpeakCommand;
+class Speaker;
 class UserPrompts;
 class WindowPanels;
+struct Lookup;
 
 // frmMain, the program's one main window: the translation input and results,
 // the personal dictionary panel on the right and the keypad below. The
 // window's parts live in their own classes: ResultPane shows translations,
 // PersonalPanel edits the user's pairs, Keypad types accented letters,
 // EditCommands does the clipboard and focus work and WindowPanels opens and
-// closes the panels. The window builds them, owns the actions that reach
-// them and runs start-up and shutdown.
+// closes the panels, LookupHistory offers the queries looked up before,
+// SpeakCommand reads words aloud and ExchangeCommands exports and imports
+// the personal dictionary. The window builds them, owns the actions that
+// reach them and runs start-up and shutdown.
 class MainWindow : public QMainWindow, public ProgressSink {
     Q_OBJECT
 public:
-    MainWindow(ParloraSession &session, UserPrompts &prompts, QWidget *parent = nullptr);
+    MainWindow(ParloraSession &session, UserPrompts &prompts, Speaker &speaker, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The start-up before the window is shown: direction, interface
@@ -112,8 +119,13 @@ private:
 
     // Translation and direction.
     void translateFromButton();
+    // Translates the input and records the lookup in the search history.
     void translateInput();
+    // Translates the input; false when there was nothing to translate.
+    bool runTranslation();
     void lookUpWord(const QString &word);
+    // A query of the history or the trail, in the direction it was searched.
+    void lookUpAgain(const Lookup &lookup, bool recordIt);
     void chooseItalianToPortuguese();
     void choosePortugueseToItalian();
     void swapDirection();
@@ -128,6 +140,7 @@ private:
     void undoPersonal();
     void redoPersonal();
     void updateUndoRedo(bool canUndo, bool canRedo);
+    void showImportedPairs();
 
     void endWork();
     QString message(int index) const;
@@ -149,10 +162,16 @@ private:
     QProgressBar *m_barAtividade = nullptr;
     EditCommands *m_editing = nullptr;
     WindowPanels *m_panels = nullptr;
+    Speaker &m_speaker;
+    SpeakCommand *m_speaking = nullptr;
+    LookupHistory *m_history = nullptr;
+    ExchangeCommands *m_exchange = nullptr;
 
     // Menu bar and toolbar.
     QAction *m_menuImporta = nullptr;
     QAction *m_menuPulisci = nullptr;
+    QAction *m_menuEsporta = nullptr;
+    QAction *m_menuImportaDizionario = nullptr;
     QAction *m_menuEsci = nullptr;
     QAction *m_menuTaglia = nullptr;
     QAction *m_menuCopia1 = nullptr;
@@ -161,6 +180,11 @@ private:
     QAction *m_menuPortoIta = nullptr;
     QAction *m_menuInverti = nullptr;
     QAction *m_menuNuovaRicerca = nullptr;
+    QAction *m_menuIndietro = nullptr;
+    QAction *m_menuAvanti = nullptr;
+    QAction *m_menuPulisciCronologia = nullptr;
+    QAction *m_menuPronuncia = nullptr;
+    QMenu *m_menuLingua = nullptr;
     QAction *m_menuDizionarioPersonale = nullptr;
     QAction *m_menuTastiera = nullptr;
     QAction *m_menuConfigurazione = nullptr;
@@ -178,6 +202,7 @@ private:
     QAction *m_tbDizionario = nullptr;
     QAction *m_tbTastierino = nullptr;
     QAction *m_tbRecycling = nullptr;
+    QAction *m_tbPronuncia = nullptr;
     // Pop-up menus.
     QMenu *m_menuPopup = nullptr;
     QMenu *m_menuPopup2 = nullptr;

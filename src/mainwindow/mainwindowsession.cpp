@@ -6,10 +6,12 @@
 #include "localisation/builtinmessages.h"
 #include "localisation/rememberedlanguage.h"
 #include "mainwindow/editcommands.h"
+#include "mainwindow/lookuphistory.h"
 #include "mainwindow/personalpanel.h"
 #include "mainwindow/resultlistbox.h"
 #include "mainwindow/resultpane.h"
 #include "mainwindow/sessionsaver.h"
+#include "mainwindow/speakcommand.h"
 #include "mainwindow/textfield.h"
 #include "mainwindow/userprompts.h"
 #include "mainwindow/windowpanels.h"
@@ -100,7 +102,9 @@ bool MainWindow::loadDataOnFirstActivation()
         return false;
     }
     reportLoadProblems(result);
+    m_history->refill();
     m_results->input()->setFocus(Qt::OtherFocusReason);
+    m_speaking->update();
     return true;
 }
 
@@ -161,6 +165,8 @@ void MainWindow::shutDown()
                   m_session.locations.settingsFile);
     saveWithRetry([this] { return m_saver->savePersonalDictionary(); }, Message::PersonalDictionarySaveFailed,
                   m_session.locations.personalDictionaryFile);
+    // Only a list of queries: not worth a question at the end.
+    (void)m_saver->saveSearchHistory();
     emit programEnded(0);
 }
 
@@ -236,22 +242,41 @@ void MainWindow::focusInput()
 
 void MainWindow::translateInput()
 {
+    if (runTranslation())
+        m_history->record({m_results->input()->text(), m_session.settings.Direction});
+}
+
+bool MainWindow::runTranslation()
+{
     m_results->clearLists();
     const QString typed = m_results->input()->text();
     if (typed.isEmpty() || !m_session.dataLoaded())
-        return;
+        return false;
     m_results->resultText()->clear();
     setStatusText(QString());
     const TranslationResult result = m_session.translator().Translate(
         typed, m_session.settings.Direction, m_session.settings, m_session.messages(), *this);
     endWork();
     m_results->showResult(result);
+    return true;
 }
 
 void MainWindow::lookUpWord(const QString &word)
 {
     m_results->input()->setText(word);
     translateFromButton();
+}
+
+void MainWindow::lookUpAgain(const Lookup &lookup, bool recordIt)
+{
+    if (lookup.italianSearched != m_session.settings.Direction)
+        setDirection(lookup.italianSearched);
+    m_results->input()->setText(lookup.query);
+    focusInput();
+    if (recordIt)
+        translateInput();
+    else
+        runTranslation();
 }
 
 void MainWindow::chooseItalianToPortuguese()
@@ -274,6 +299,7 @@ void MainWindow::setDirection(bool language1ToLanguage2)
     m_session.settings.Direction = language1ToLanguage2;
     showDirection();
     m_saver->settingsChanged();
+    m_speaking->update();
 }
 
 void MainWindow::showDirection()
@@ -328,6 +354,14 @@ void MainWindow::redoPersonal()
 {
     if (personalPanelOpen())
         m_frm1->redo();
+}
+
+void MainWindow::showImportedPairs()
+{
+    // The pairs are shown where a single Undo takes them back.
+    if (!personalPanelOpen())
+        m_panels->togglePersonalPanel();
+    m_frm1->render();
 }
 
 void MainWindow::updateUndoRedo(bool canUndo, bool canRedo)

@@ -3,11 +3,18 @@
 #include "localisation/builtinmessages.h"
 #include "localisation/rememberedlanguage.h"
 
+namespace {
+// Beside the personal dictionary, so that the user's own files stay
+// together; never in the settings byte.
+const QString SearchHistoryFileName = QStringLiteral("history.txt");
+} // namespace
+
 namespace parlora {
 
 ParloraSession::ParloraSession(QString applicationFolder, QString currentFolder_, DataLocations locations_)
     : folder(std::move(applicationFolder)), currentFolder(std::move(currentFolder_)),
       locations(std::move(locations_)),
+      searchHistory(locations.userDataFolder() + QLatin1Char('/') + SearchHistoryFileName),
       baseForms(folder.dataFile(languagePair.Language1FormsFile), folder.dataFile(languagePair.Language2FormsFile)),
       interfaceLanguage(folder)
 {
@@ -25,6 +32,9 @@ LoadResult ParloraSession::loadData(ProgressSink &progress)
         // while the user types the first word, so that the first Enter is as
         // quick as the later ones.
         m_translator->PrepareInBackground(settings);
+        // A history that cannot be read only means no suggestions.
+        (void)searchHistory.load();
+        m_savedHistory = searchHistory.lookups();
     }
     return result;
 }
@@ -55,6 +65,16 @@ SaveResult ParloraSession::savePersonalDictionary()
     if (!dataLoaded() || !personalDictionary.isModified())
         return {};
     return personalDictionary.SavePersonalDictionary();
+}
+
+SaveResult ParloraSession::saveSearchHistory()
+{
+    if (!dataLoaded() || searchHistory.lookups() == m_savedHistory)
+        return {};
+    const SaveResult saved = searchHistory.save();
+    if (saved)
+        m_savedHistory = searchHistory.lookups();
+    return saved;
 }
 
 } // namespace parlora

@@ -3,6 +3,7 @@
 #include "dictionary/languagepair.h"
 #include "dictionary/languagepairloader.h"
 #include "dictionary/personaldictionary.h"
+#include "dictionary/searchhistory.h"
 #include "dictionary/settings.h"
 #include "localisation/interfacelanguage.h"
 #include "morphology/baseforms.h"
@@ -37,6 +38,10 @@ public:
     Settings settings;
     DictionaryData data;
     PersonalDictionary personalDictionary;
+    // The queries looked up, kept across runs beside the personal
+    // dictionary, and this run's trail for going back and forward.
+    SearchHistory searchHistory;
+    LookupTrail lookupTrail;
     // The base forms of both languages, read when first needed.
     morphology::PairBaseForms baseForms;
     // The interface language's name, captions and message table.
@@ -54,6 +59,7 @@ public:
     // written that is on disk already.
     SaveResult saveSettings();
     SaveResult savePersonalDictionary();
+    SaveResult saveSearchHistory();
 
     const LanguageMessages &messages() const { return interfaceLanguage.messages(); }
     QString message(int index) const { return messages().message(index); }
@@ -62,6 +68,7 @@ private:
     // Built after loading because it may precompute search forms.
     std::optional<Translator> m_translator;
     std::optional<quint8> m_savedSettingsByte;
+    QList<Lookup> m_savedHistory;
     QString m_rememberedLanguage;
 };
 

@@ -30,6 +30,12 @@ void SessionSaver::personalDictionaryChanged()
         m_timer.start();
 }
 
+void SessionSaver::searchHistoryChanged()
+{
+    if (!m_timer.isActive())
+        m_timer.start();
+}
+
 void SessionSaver::settingsChanged()
 {
     report(m_settingsFailureReported, saveSettings(), m_session.locations.settingsFile);
@@ -39,7 +45,8 @@ bool SessionSaver::saveEverythingNow()
 {
     m_timer.stop();
     const bool settingsSaved = bool(saveSettings());
-    return bool(savePersonalDictionary()) && settingsSaved;
+    const bool historySaved = bool(saveSearchHistory());
+    return bool(savePersonalDictionary()) && settingsSaved && historySaved;
 }
 
 SaveResult SessionSaver::savePersonalDictionary()
@@ -57,8 +64,14 @@ SaveResult SessionSaver::saveSettings()
     return m_session.saveSettings();
 }
 
+SaveResult SessionSaver::saveSearchHistory()
+{
+    return m_session.saveSearchHistory();
+}
+
 void SessionSaver::saveInBackground()
 {
+    (void)saveSearchHistory();
     report(m_personalFailureReported, savePersonalDictionary(), m_session.locations.personalDictionaryFile);
 }
 

@@ -14,9 +14,10 @@ class ParloraSession;
 
 // Keeps the user's files on disk as they change, so that no way of ending
 // the program (logging out, a signal, a lost display, a crash) loses more
-// than the last moment's edits: the personal dictionary is saved shortly
-// after every change, a burst of changes coalescing into one save; the
-// settings byte is written whenever an option changes.
+// than the last moment's edits: the personal dictionary and the search
+// history are saved shortly after every change, a burst of changes
+// coalescing into one save; the settings byte is written whenever an option
+// changes.
 class SessionSaver : public QObject {
     Q_OBJECT
 public:
@@ -34,6 +35,9 @@ public:
 
     // The personal dictionary changed: save it soon.
     void personalDictionaryChanged();
+    // A lookup was added to the search history, or it was cleared: save it
+    // soon. Its failures are not reported: it is only a list of queries.
+    void searchHistoryChanged();
     // An option changed: write the settings byte now.
     void settingsChanged();
     bool savePending() const { return m_timer.isActive(); }
@@ -45,6 +49,7 @@ public:
     // The single saves, for the window's own retry at the end.
     SaveResult savePersonalDictionary();
     SaveResult saveSettings();
+    SaveResult saveSearchHistory();
 
 signals:
     // A save merged in pairs another program had written: the entries shown

@@ -19,10 +19,19 @@ QStringList languageFile(const QString &code)
     // show what was filled in.
     constexpr int FirstMessageWithArguments = Message::PersonalDictionarySaveFailed;
     constexpr int LastMessageWithArguments = Message::LinkCannotBeOpened;
-    for (int index = 0; index < UsedMessageCount; ++index)
-        lines << messageText(code, index)
-                + (index >= FirstMessageWithArguments && index <= LastMessageWithArguments ? QStringLiteral(" %1 %2")
-                                                                                          : QString());
+    const QList<int> laterMessagesWithArguments{
+        Message::SpeechVoiceMissing, Message::ExportDone,  Message::ExportLeftOut, Message::FileNotWritten,
+        Message::FileNotRead,        Message::ImportCounts, Message::RefusedLine,  Message::MoreRefused,
+        Message::ImportDone,
+    };
+    for (int index = 0; index < UsedMessageCount; ++index) {
+        QString text = messageText(code, index);
+        if (index >= FirstMessageWithArguments && index <= LastMessageWithArguments)
+            text += QStringLiteral(" %1 %2");
+        else if (laterMessagesWithArguments.contains(index))
+            text += QStringLiteral(" %1 %2 %3");
+        lines << text;
+    }
     return lines;
 }
 
@@ -90,7 +99,7 @@ ParloraRun::ParloraRun(const QString &folder)
 
 ParloraRun::ParloraRun(const QString &folder, const DataLocations &locations) : session(folder, folder, locations)
 {
-    windows = std::make_unique<ApplicationWindows>(session, prompts, [this](const QUrl &url) {
+    windows = std::make_unique<ApplicationWindows>(session, prompts, speaker, [this](const QUrl &url) {
         opened << url;
         return desktopOpensLinks;
     });

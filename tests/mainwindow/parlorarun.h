@@ -3,6 +3,7 @@
 #include "mainwindow/applicationwindows.h"
 #include "mainwindow/parlorasession.h"
 #include "mainwindow/userprompts.h"
+#include "platform/speaker.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -27,7 +28,7 @@ namespace parlora::testing {
 // without anyone clicking OK.
 class RecordingPrompts final : public UserPrompts {
 public:
-    enum class Kind { Warning, Inform, Retry };
+    enum class Kind { Warning, Inform, Retry, Confirm };
     struct Prompt {
         Kind kind;
         QString title;
@@ -41,11 +42,46 @@ public:
         add(Kind::Retry, title, text);
         return retryAnswer();
     }
+    bool confirm(QWidget *, const QString &title, const QString &text, const QString &, const QString &) override
+    {
+        add(Kind::Confirm, title, text);
+        return confirmAnswer;
+    }
+    // The file dialogs answer with the next name the test queued.
+    QString fileToOpen(QWidget *, const QString &, const QStringList &filters) override
+    {
+        dialogFilters = filters;
+        return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+    }
+    QString fileToSave(QWidget *parent, const QString &title, const QStringList &filters, const QString &) override
+    {
+        return fileToOpen(parent, title, filters);
+    }
     void add(Kind kind, const QString &title, const QString &text) { shown.append({kind, title, text}); }
 
     QList<Prompt> shown;
     // Asked on every failed save; the default gives up at once.
     std::function<bool()> retryAnswer = [] { return false; };
+    bool confirmAnswer = true;
+    QStringList chosenFiles;
+    QStringList dialogFilters;
+};
+
+// A speech engine without sound: it has the voices a test gives it and
+// remembers what it was asked to say.
+class FakeSpeaker final : public Speaker {
+public:
+    Availability availability(QLocale::Language language) const override
+    {
+        if (!engine)
+            return Availability::NoEngine;
+        return voices.contains(language) ? Availability::Available : Availability::NoVoice;
+    }
+    void say(const QString &text, QLocale::Language language) override { said.append({text, language}); }
+
+    bool engine = true;
+    QList<QLocale::Language> voices{QLocale::Italian, QLocale::Portuguese};
+    QList<std::pair<QString, QLocale::Language>> said;
 };
 
 // A temporary application folder with a tiny dictionary, phrasebook and the
@@ -133,6 +169,7 @@ public:
     }
 
     RecordingPrompts prompts;
+    FakeSpeaker speaker;
     ParloraSession session;
     std::unique_ptr<ApplicationWindows> windows;
     // What the desktop was asked to open, and whether it can.
