@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -60,7 +61,11 @@ QByteArray expanded(const QByteArray &section)
 
 const QString &scratchFolder()
 {
-    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/parlora-fuzz-XXXXXX"));
+    // In memory where the system has such a folder: the targets save files
+    // on every run, and a save waits for the disk.
+    const QString memory = QStringLiteral("/dev/shm");
+    const QString base = QFileInfo(memory).isDir() && QFileInfo(memory).isWritable() ? memory : QDir::tempPath();
+    static QTemporaryDir folder(base + QStringLiteral("/parlora-fuzz-XXXXXX"));
     if (!folder.isValid())
         fail(__FILE__, __LINE__, "folder.isValid()", QStringLiteral("no temporary folder"));
     static const QString path = folder.path();

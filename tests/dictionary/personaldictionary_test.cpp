@@ -1,6 +1,9 @@
 #include "dictionary/personaldictionary.h"
 #include "testfiles.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -263,6 +266,36 @@ TEST(PersonalDictionaryFile, SavingMergesWhatAnotherProgramWroteMeanwhile)
     second.Undo();
     second.Undo();
     EXPECT_EQ(second.RenderEntries(), (QStringList{"casa --> casa", "gatto --> gato", "mare --> mar"}));
+}
+
+// The other program's change may keep the file's size and time (one letter
+// changed within the same millisecond, times kept in seconds, a sync tool
+// restoring the time): its pairs are merged all the same.
+TEST(PersonalDictionaryFile, SavingMergesAChangeThatKeptTheFilesSizeAndTime)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("portital.per"));
+    writeBytes(path, "gatto\r\ngato\r\n");
+    const QDateTime loadedAt = QFileInfo(path).lastModified();
+    PersonalDictionary other, mine;
+    ASSERT_TRUE(other.LoadPersonalDictionary(path));
+    ASSERT_TRUE(mine.LoadPersonalDictionary(path));
+
+    other.DeleteEntry(0);
+    QString word = QStringLiteral("gatta"), translation = QStringLiteral("gata");
+    ASSERT_TRUE(other.InsertEntry(word, translation));
+    ASSERT_TRUE(other.SavePersonalDictionary());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(loadedAt, QFileDevice::FileModificationTime));
+    file.close();
+
+    word = QStringLiteral("cane"), translation = QStringLiteral("cão");
+    ASSERT_TRUE(mine.InsertEntry(word, translation));
+    ASSERT_TRUE(mine.SavePersonalDictionary());
+    PersonalDictionary reloaded;
+    ASSERT_TRUE(reloaded.LoadPersonalDictionary(path));
+    EXPECT_EQ(reloaded.RenderEntries(), (QStringList{"cane --> cão", "gatta --> gata", "gatto --> gato"}));
 }
 
 // A file that exists but cannot be read is never replaced; the words of the
