@@ -15,6 +15,8 @@ namespace {
 constexpr char16_t CarriageReturn = u'\r';
 constexpr char16_t LineFeed = u'\n';
 const char *const CodePage = "windows-1252";
+// Large enough that a dictionary takes a few dozen reads.
+constexpr qint64 ReadPieceBytes = 1024 * 1024;
 const QString UnencodableText = QStringLiteral("some text cannot be stored in the Windows-1252 code page");
 } // namespace
 
@@ -42,8 +44,16 @@ FileBytes readDataFile(const QString &path)
         return result;
     }
     // The size may have changed since it was looked at; never read more
-    // than the cap, and notice a file that grew past it.
-    result.bytes = file.read(MaxDataFileBytes + 1);
+    // than the cap, and notice a file that grew past it. Read in pieces:
+    // QIODevice::read(n) reserves room for n bytes up front, which made
+    // every small file take 128 MiB of address space while it was held.
+    result.bytes.reserve(qsizetype(info.size()));
+    while (result.bytes.size() <= MaxDataFileBytes) {
+        const QByteArray piece = file.read(std::min(ReadPieceBytes, MaxDataFileBytes + 1 - result.bytes.size()));
+        if (piece.isEmpty())
+            break;
+        result.bytes += piece;
+    }
     if (result.bytes.size() > MaxDataFileBytes) {
         result.bytes.clear();
         result.error = QStringLiteral("it is larger than %1 MiB").arg(MaxDataFileBytes / (1024 * 1024));

@@ -74,6 +74,40 @@ TEST(WriteTextLines, WritesCrLfInWindows1252AndRefusesOtherText)
     EXPECT_FALSE(canEncodeWindows1252(u"😀"));
 }
 
+// A data file is read whole, in pieces, up to the cap and no further, and
+// holds no more memory than its size: reading with the cap as the size
+// once kept 128 MiB per file, even for a file of a few bytes.
+TEST(ReadDataFile, ReadsWholeFilesUpToTheCapWithoutReservingIt)
+{
+    QTemporaryDir dir;
+    constexpr qint64 Piece = 1024 * 1024;
+    const struct {
+        const char *name;
+        qint64 size;
+        bool ok;
+    } rows[] = {
+        {"empty", 0, true},
+        {"aFewBytes", 3, true},
+        {"moreThanOnePiece", 2 * Piece + 17, true},
+        {"exactlyTheCap", MaxDataFileBytes, true},
+        {"overTheCap", MaxDataFileBytes + 1, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString path = dir.filePath(QString::fromLatin1(row.name));
+        QByteArray bytes(row.size, 'x');
+        if (!bytes.isEmpty())
+            bytes[bytes.size() - 1] = 'y';
+        writeBytes(path, bytes);
+        const FileBytes read = readDataFile(path);
+        EXPECT_EQ(read.ok, row.ok) << read.error.toStdString();
+        if (!row.ok)
+            continue;
+        EXPECT_EQ(read.bytes, bytes);
+        EXPECT_LE(read.bytes.capacity(), std::max<qint64>(2 * row.size, Piece));
+    }
+}
+
 TEST(FileExists, TrueOnlyForFiles)
 {
     QTemporaryDir dir;
