@@ -27,12 +27,11 @@ using namespace parlora;
 
 namespace {
 
-// The plain sweep works out a full distance table per candidate: only on
-// data this small does it finish within the time bound.
-constexpr qsizetype MaxPlainSweepCharacters = 20'000;
 // The plain similarity test's table has one cell per pair of characters
-// (and counts with 16 bits).
+// (and counts with 16 bits); all the tests of one input together get a
+// budget of cells, so that the plain test never outweighs the program.
 constexpr qsizetype MaxPlainTableCells = 1'000'000;
+constexpr qsizetype PlainCellsPerInput = 4'000'000;
 constexpr qsizetype MaxPlainTextLength = 30'000;
 
 struct Shipped {
@@ -77,10 +76,13 @@ void fill(PersonalDictionary &store, const QByteArray &entries)
 void checkSimilarTests(const QString &query, const PersonalDictionary &personal)
 {
     const QString prepared = words::PrepareQuery(query);
+    qsizetype budget = PlainCellsPerInput;
     auto compare = [&](const QString &candidate) {
+        const qsizetype cells = candidate.size() * prepared.size();
         if (candidate.size() > MaxPlainTextLength || prepared.size() > MaxPlainTextLength
-            || candidate.size() * prepared.size() > MaxPlainTableCells)
+            || cells > MaxPlainTableCells || cells > budget)
             return;
+        budget -= cells;
         const bool fast = words::IsSimilarFast(candidate, prepared);
         FUZZ_CHECK(fast == words::IsSimilar(candidate, prepared),
                    fuzz::shown(candidate) + QStringLiteral(" against ") + fuzz::shown(prepared));
@@ -119,23 +121,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 fuzz::checkBounded(result, shippedData.data, shippedData.personal, query);
                 // Whatever is offered as similar passes the plain test.
                 const QString prepared = words::PrepareQuery(query);
+                qsizetype budget = PlainCellsPerInput;
                 for (const QString &similar : result.similarWords) {
-                    if (similar.size() * prepared.size() <= MaxPlainTableCells && similar.size() <= MaxPlainTextLength)
-                        FUZZ_CHECK(words::IsSimilar(similar, prepared),
-                                   fuzz::shown(similar) + QStringLiteral(" offered for ") + fuzz::shown(prepared));
+                    const qsizetype cells = similar.size() * prepared.size();
+                    if (cells > budget || cells > MaxPlainTableCells || similar.size() > MaxPlainTextLength)
+                        break;
+                    budget -= cells;
+                    FUZZ_CHECK(words::IsSimilar(similar, prepared),
+                               fuzz::shown(similar) + QStringLiteral(" offered for ") + fuzz::shown(prepared));
                 }
             }
         }
     }
 
-    // The same entries as a main dictionary and as personal entries, small
-    // enough for the plain sweep.
-    if (fuzz::totalLength(shippedData.personal.Words()) + fuzz::totalLength(shippedData.personal.Translations())
-        > MaxPlainSweepCharacters)
-        return 0;
+    // The same entries as a main dictionary and as personal entries, when
+    // small enough for the plain sweep.
     DictionaryData small;
     small.mainDictionary.Language1Entries = shippedData.personal.Words();
     small.mainDictionary.Language2Entries = shippedData.personal.Translations();
+    if (!fuzz::plainSweepAffordable(small, shippedData.personal, query))
+        return 0;
     const Translator translator(small, shippedData.personal);
     for (const bool direction : {true, false}) {
         for (const Settings &settings : fuzz::allOptions(false)) {

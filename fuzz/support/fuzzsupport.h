@@ -39,7 +39,10 @@ QList<QByteArray> splitSections(const uint8_t *data, size_t size, int count);
 // cut at MaxExpandedBytes. Any other section is returned as it is.
 inline constexpr char RepeatMark = '\x01';
 inline constexpr char CopyNumberMark = '\x02';
-inline constexpr qsizetype MaxExpandedBytes = 2 * 1024 * 1024;
+// Long enough that a cost growing with the square of an entry or a list
+// exceeds the time bound many times over; short enough that a linear one
+// stays far below it, sanitizers and a busy machine included.
+inline constexpr qsizetype MaxExpandedBytes = 256 * 1024;
 QByteArray expanded(const QByteArray &section);
 
 // A folder of the process's own, removed at exit: targets write their input

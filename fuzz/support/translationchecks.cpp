@@ -2,6 +2,8 @@
 
 #include "fuzzsupport.h"
 
+#include <algorithm>
+
 namespace parlora::fuzz {
 
 namespace {
@@ -13,6 +15,9 @@ constexpr qsizetype FramingPerItem = 256;
 // Each item shows its entry and its translation about twice at most (the
 // line, and the block of the result text).
 constexpr qsizetype CopiesPerItem = 4;
+// Distance table cells the plain sweep may work out for one translation.
+constexpr qsizetype PlainSweepBudget = 2'000'000;
+constexpr qsizetype PlainTextLimit = 32767;
 
 qsizetype dataSize(const DictionaryData &data, const PersonalDictionary &personal, qsizetype &items)
 {
@@ -49,6 +54,23 @@ void checkBounded(const TranslationResult &result, const DictionaryData &data, c
                                                .arg(characters)
                                                .arg(query.size())
                                                .arg(shown(query)));
+}
+
+bool plainSweepAffordable(const DictionaryData &data, const PersonalDictionary &personal, const QString &query)
+{
+    qsizetype items = 0;
+    const qsizetype characters = dataSize(data, personal, items);
+    if ((characters + items) * (query.size() + 1) > PlainSweepBudget)
+        return false;
+    // The plain distance counts with 16 bits: longer texts are beyond it
+    // (and beyond any dictionary line it was written for).
+    const auto shortEnough = [](const QStringList &texts) {
+        return std::all_of(texts.cbegin(), texts.cend(),
+                           [](const QString &text) { return text.size() < PlainTextLimit; });
+    };
+    return query.size() < PlainTextLimit && shortEnough(data.mainDictionary.Language1Entries)
+        && shortEnough(data.mainDictionary.Language2Entries) && shortEnough(personal.Words())
+        && shortEnough(personal.Translations());
 }
 
 void checkSame(const TranslationResult &fast, const TranslationResult &plain, const QString &what)

@@ -18,6 +18,12 @@ qsizetype shownSize(const TranslationResult &result);
 void checkBounded(const TranslationResult &result, const DictionaryData &data, const PersonalDictionary &personal,
                   const QString &query);
 
+// Whether the plain sweep of the data for the query finishes well within
+// the time bound: it works out a full distance table for every candidate
+// of the similar-word search, so its cost is the data's size times the
+// query's.
+bool plainSweepAffordable(const DictionaryData &data, const PersonalDictionary &personal, const QString &query);
+
 // Two translations of the same query show the same.
 void checkSame(const TranslationResult &fast, const TranslationResult &plain, const QString &what);
 
