@@ -281,7 +281,7 @@ void MainWindow::createMenus()
         bar->addMenu(menu);
         return menu;
     };
-    const auto addItem = [this](QMenu *menu, const char *name, const QString &text) {
+    const auto addItem = [](QMenu *menu, const char *name, const QString &text) {
         QAction *action = makeAction(menu, name, text);
         menu->addAction(action);
         return action;
