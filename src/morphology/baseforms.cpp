@@ -1,13 +1,19 @@
 #include "morphology/baseforms.h"
 
+#include <QSet>
+
 namespace parlora::morphology {
 
 namespace {
-void appendNew(QStringList &list, const QStringList &more, const QString &word)
+// Appends the items not in the list yet (seen holds the list's items, so
+// that many rules or stems cost their number, not its square).
+void appendNew(QStringList &list, QSet<QString> &seen, const QStringList &more, const QString &word)
 {
     for (const QString &item : more) {
-        if (item != word && !list.contains(item))
+        if (item != word && !seen.contains(item)) {
+            seen.insert(item);
             list.append(item);
+        }
     }
 }
 
@@ -86,10 +92,11 @@ QStringList BaseForms::baseForms(const QString &word, const HeadwordTest &isHead
     const QStringList listed = forms.bases(word);
     const QStringList rewritten = forms.rewrites(word);
     QStringList candidates;
-    appendNew(candidates, listed, word);
+    QSet<QString> seen;
+    appendNew(candidates, seen, listed, word);
     for (const QString &rewrite : rewritten) {
-        appendNew(candidates, {rewrite}, word);
-        appendNew(candidates, forms.bases(rewrite), word);
+        appendNew(candidates, seen, {rewrite}, word);
+        appendNew(candidates, seen, forms.bases(rewrite), word);
     }
     QStringList found;
     for (const QString &candidate : std::as_const(candidates)) {
@@ -102,11 +109,13 @@ QStringList BaseForms::baseForms(const QString &word, const HeadwordTest &isHead
         return found;
 
     const HunspellStemmer &stemmer = hunspell();
-    QStringList stems = stemmer.stems(word);
+    QStringList stems;
+    QSet<QString> seenStems;
+    appendNew(stems, seenStems, stemmer.stems(word), word);
     for (const QString &rewrite : rewritten)
-        appendNew(stems, stemmer.stems(rewrite), word);
+        appendNew(stems, seenStems, stemmer.stems(rewrite), word);
     for (const QString &stem : std::as_const(stems)) {
-        if (stem != word && !found.contains(stem) && isHeadword(stem))
+        if (isHeadword(stem))
             found.append(stem);
     }
     return found;
