@@ -5,6 +5,8 @@
 
 #include "qstringprinter.h"
 
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 using namespace parlora;
@@ -78,6 +80,25 @@ TEST(ExactLookup, DuplicateLinesAreTestedAgainstTheTranslationsList)
     EXPECT_EQ(state.similarWords, QStringList{"case"});
     ASSERT_EQ(state.addedLines.size(), 3);
     EXPECT_EQ(state.addedLines.last().list, ResultList::SimilarWords);
+}
+
+// Thousands of entries holding the query each add a line, each tested
+// against the lines before it; that test once read them all, so 200,000
+// lines took over two minutes (now a fraction of a second).
+TEST(ExactLookup, ManyMatchingEntriesCostTheirNumberNotItsSquare)
+{
+    constexpr int Count = 200'000;
+    QElapsedTimer timer;
+    timer.start();
+    SearchState state;
+    for (int i = 0; i < Count; ++i) {
+        const QString target = QString::number(i % (Count / 2)); // every line twice
+        FindExactMatch(state, "casa", "casa", target, false);
+    }
+    EXPECT_LT(timer.elapsed(), 30000) << "milliseconds";
+    ASSERT_EQ(state.translations.size(), Count / 2);
+    EXPECT_EQ(state.translations.last(), QStringLiteral("casa --> %1").arg(Count / 2 - 1));
+    EXPECT_EQ(state.addedLines.size(), Count / 2);
 }
 
 } // namespace
