@@ -83,8 +83,8 @@ TEST(ExactLookup, DuplicateLinesAreTestedAgainstTheTranslationsList)
 }
 
 // Thousands of entries holding the query each add a line, each tested
-// against the lines before it; that test once read them all, so 200,000
-// lines took over two minutes (now a fraction of a second).
+// against the lines before it; that test once read them all: 50,000 lines
+// took 8 s, and these 200,000 would take minutes (now under a second).
 TEST(ExactLookup, ManyMatchingEntriesCostTheirNumberNotItsSquare)
 {
     constexpr int Count = 200'000;
