@@ -14,8 +14,14 @@ sanitize_dir=${PARLORA_SANITIZE_BUILD_DIR:-build-sanitize}
 
 # fonts-liberation2: the narrow sans-serif face the windows were laid out for.
 # hunspell-it, -pt-br, -pt-pt: the system dictionaries behind base-form lookup.
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libhunspell-dev hunspell-it hunspell-pt-br hunspell-pt-pt
+# qt6-declarative-dev: Debian's Qt TextToSpeech CMake files ask for its QmlIntegration.
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-speech-dev qt6-declarative-dev libhunspell-dev hunspell-it hunspell-pt-br hunspell-pt-pt
           libgtest-dev libbenchmark-dev zlib1g-dev xvfb xauth fonts-liberation2)
+# The tests of the installation: the desktop entry and metainfo validators,
+# and lintian for the Debian package.
+if [ "$mode" = test ]; then
+  packages+=(desktop-file-utils appstream lintian)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

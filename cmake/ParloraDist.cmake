@@ -17,5 +17,6 @@ foreach(rel IN LISTS PARLORA_DIST_FILES)
 endforeach()
 add_custom_target(parlora_dist ALL DEPENDS ${PARLORA_DIST_OUTPUTS})
 
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/dist/ DESTINATION .
-        PATTERN ".gitkeep" EXCLUDE)
+# The installation puts these files, the programs and the desktop files into
+# the GNU layout.
+include(${CMAKE_CURRENT_LIST_DIR}/ParloraInstall.cmake)

@@ -3,6 +3,7 @@
 #include "buildconfig.h"
 #include "cli/lookupoptions.h"
 #include "cli/lookupoutput.h"
+#include "dictionary/personalexchange.h"
 #include "dictionary/settings.h"
 #include "localisation/builtinmessages.h"
 #include "localisation/interfacelanguage.h"
@@ -10,7 +11,9 @@
 #include "translation/indexcache.h"
 #include "translation/searchindex.h"
 #include "translation/translate.h"
+#include "words/textrules.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 #include <memory>
@@ -37,6 +40,8 @@ LanguageMessages englishMessages()
     texts[Message::MainDictionaryUnreadable] = QStringLiteral("The main dictionary %1 cannot be read: %2.");
     texts[Message::DataFileUnreadable] = QStringLiteral("The file %1 cannot be read (%2) and is left out for now.");
     texts[Message::BaseFormLine] = QStringLiteral("%1 \u00bb %2");
+    texts[Message::DataFolderNotFound] =
+        QStringLiteral("The main dictionary %1 was not found in any of these folders: %2");
     return LanguageMessages(texts);
 }
 
@@ -58,10 +63,15 @@ struct Failure {
 // Everything a run needs, loaded once for all its queries.
 class LookupSession {
 public:
-    LookupSession(const LookupOptions &options, const QString &programFolder)
-        : m_folder(options.dataFolder.isEmpty() ? programFolder : options.dataFolder),
-          m_locations(chooseDataLocations(m_folder.path(), true, m_pair.PersonalDictionaryFile, standardUserFolders())),
-          m_baseForms(m_folder.dataFile(m_pair.Language1FormsFile), m_folder.dataFile(m_pair.Language2FormsFile))
+    LookupSession(const LookupOptions &options, const DataFolderSearch &search)
+        : m_folder(options.dataFolder.isEmpty() ? search.folder : options.dataFolder),
+          // The user's files are beside the program only where the desktop
+          // program keeps them there: never in an installation's shared data.
+          m_locations(chooseDataLocations(m_folder.path(), options.dataFolder.isEmpty() && search.besideProgram,
+                                          m_pair.PersonalDictionaryFile, standardUserFolders())),
+          m_baseForms(m_folder.dataFile(m_pair.Language1FormsFile), m_folder.dataFile(m_pair.Language2FormsFile),
+                      morphology::SystemDictionaryFolder,
+                      QFileInfo(indexcache::pathFor(m_folder.dataFile(m_pair.MainDictionaryFile))).absolutePath())
     {
     }
 
@@ -95,6 +105,7 @@ public:
         if (std::optional<Failure> failure = loadDictionaries(); failure)
             return failure;
         loadPersonalDictionary();
+        reduceHunspell();
         return std::nullopt;
     }
 
@@ -110,6 +121,7 @@ public:
     }
 
     int directionCount() const { return int(m_directions.size()); }
+    const PersonalDictionary &personal() const { return m_personal; }
     const QStringList &warnings() const { return m_warnings; }
 
 private:
@@ -153,6 +165,31 @@ private:
         if (stamp)
             (void)indexcache::write(cacheFile, dictionaryFile, *stamp, main, *m_built[0], *m_built[1]);
         return std::nullopt;
+    }
+
+    // Hunspell's own word lists take far longer to load than a lookup; a
+    // copy holding only the headwords (the stems that can count) answers the
+    // same, and is made again when the dictionaries change.
+    void reduceHunspell()
+    {
+        const auto stampText = [](const QString &file) {
+            const std::optional<indexfile::SourceStamp> stamp = indexfile::stampOf(file);
+            return stamp ? QStringLiteral("%1:%2").arg(stamp->size).arg(stamp->modifiedNanoseconds) : QString();
+        };
+        const QString key = stampText(m_folder.dataFile(m_pair.MainDictionaryFile)) + QLatin1Char(' ')
+            + stampText(m_personal.FileName());
+        for (const bool italian : {true, false}) {
+            m_baseForms.source(italian).reduceHunspellTo(key, [this, italian] {
+                QStringList headwords;
+                const IndexView &index = m_mapped ? static_cast<const IndexView &>(m_mapped->index(italian))
+                                                  : *m_built[italian ? 0 : 1];
+                for (qint32 record = 0; record < qint32(index.RecordCount()); ++record)
+                    headwords.append(words::LowerCase(index.Source(record)));
+                for (const QString &word : italian ? m_personal.Words() : m_personal.Translations())
+                    headwords.append(words::LowerCase(word));
+                return headwords;
+            });
+        }
     }
 
     void loadPersonalDictionary()
@@ -205,6 +242,29 @@ bool anyFound(const QList<Answer> &answers)
                        [](const Answer &answer) { return !answer.result.matches.isEmpty(); });
 }
 
+// Writes the personal dictionary to a file, in the format its name asks for
+// (CSV for .csv, else TSV), or to standard output for "-".
+int exportPersonal(const PersonalDictionary &personal, const QString &file, const LookupIo &io)
+{
+    const exchange::Format format =
+        file == QLatin1String("-") ? exchange::Format::Tsv : exchange::formatForFile(file);
+    const exchange::Export exported =
+        exchange::exportPairs(personal, format == exchange::Format::Csv ? format : exchange::Format::Tsv);
+    if (file == QLatin1String("-")) {
+        if (!io.writeOut(exported.bytes))
+            return ExitFailure;
+    } else if (const SaveResult written = writeFileAtomically(file, exported.bytes); !written) {
+        io.writeErr(QStringLiteral("%1: %2 could not be written: %3\n").arg(ProgramName, file, written.error).toUtf8());
+        return ExitFailure;
+    }
+    QString report = QStringLiteral("%1: %2 pairs exported").arg(ProgramName).arg(exported.written);
+    if (exported.leftOut > 0)
+        report += QStringLiteral(", %1 left out (a tab in the word or translation: use a .csv file)")
+                      .arg(exported.leftOut);
+    io.writeErr((report + QLatin1Char('\n')).toUtf8());
+    return ExitFound;
+}
+
 } // namespace
 
 int runLookup(const QStringList &arguments, const LookupIo &io)
@@ -223,7 +283,13 @@ int runLookup(const QStringList &arguments, const LookupIo &io)
             ? ExitFound
             : ExitFailure;
 
-    auto loaded = std::make_unique<LookupSession>(options, io.programFolder);
+    if (options.dataFolder.isEmpty() && !io.dataSearch.found()) {
+        io.writeErr((io.dataSearch.describeMissing(englishMessages().message(Message::DataFolderNotFound))
+                     + QLatin1Char('\n'))
+                        .toUtf8());
+        return ExitFailure;
+    }
+    auto loaded = std::make_unique<LookupSession>(options, io.dataSearch);
     LookupSession &session = *loaded;
     // A process that ends right after need not tear down what it loaded:
     // that would cost more than the lookup.
@@ -235,6 +301,8 @@ int runLookup(const QStringList &arguments, const LookupIo &io)
     }
     for (const QString &warning : session.warnings())
         io.writeErr((warning + QLatin1Char('\n')).toUtf8());
+    if (!options.exportPersonalFile.isEmpty())
+        return exportPersonal(session.personal(), options.exportPersonalFile, io);
 
     const bool headings = session.directionCount() > 1;
     if (!options.batch) {

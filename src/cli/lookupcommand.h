@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/applicationfolder.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -13,12 +15,12 @@ inline constexpr int ExitFound = 0;
 inline constexpr int ExitNotFound = 1;
 inline constexpr int ExitFailure = 2;
 
-// Where parlora-lookup reads and writes: the program's folder (where its
-// data is looked for unless --data says otherwise), standard input for
+// Where parlora-lookup reads and writes: the data folder found as the
+// desktop program finds it (unless --data names one), standard input for
 // batch mode, and the two output streams. A write that fails makes the
 // command fail.
 struct LookupIo {
-    QString programFolder;
+    DataFolderSearch dataSearch;
     bool standardInputIsTerminal = true;
     // The next line of standard input, without its end; false at the end.
     std::function<bool(QByteArray &line)> readLine;

@@ -3,6 +3,8 @@
 // should cost little more than starting the process.
 
 #include "cli/lookupcommand.h"
+#include "dictionary/languagepair.h"
+#include "platform/applicationfolder.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -47,7 +49,7 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
 
     parlora::cli::LookupIo io;
-    io.programFolder = programFolder(argv[0]);
+    io.dataSearch = parlora::findDataFolder(programFolder(argv[0]), parlora::LanguagePair().MainDictionaryFile);
     io.standardInputIsTerminal = ::isatty(STDIN_FILENO);
     io.readLine = readLine;
     io.writeOut = [](const QByteArray &bytes) { return writeAll(stdout, bytes); };

@@ -1,64 +1,39 @@
 #include "dialogs/aboutwindow.h"
 
-#include "dialogs/dialogfont.h"
+#include "artwork/controlstyle.h"
+#include "artwork/icons.h"
 #include "dialogs/linklabel.h"
 #include "dialogs/productlinks.h"
 #include "dictionary/personaldictionary.h"
 #include "dictionary/wordlists.h"
-#include "localisation/captiontable.h"
-#include "platform/twips.h"
+#include "localisation/builtinmessages.h"
+#include "localisation/languagemessages.h"
+#include "platform/accessibletext.h"
 
 #include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-// Resources of a static library are registered explicitly, and only from
-// the global namespace.
-static void registerDialogResources()
-{
-    Q_INIT_RESOURCE(dialogs);
-}
-
 namespace parlora {
+
+using controlstyle::Tint;
 
 namespace {
 
-constexpr int ClientWidth = twips(5055);
-constexpr int ClientHeight = twips(3765);
-// Height of the whole window, frame included, set on every activation.
-constexpr int OuterHeight = twips(4245);
+// The credits' width as the window was designed (4455 twips); longer texts
+// make it as large as they need.
+constexpr int DesignedCreditsWidth = 297;
 constexpr int AnimationIntervalMs = 400;
-// The product name and the links stand out a little from the rest.
-constexpr qreal ProminentPointSize = 9.75;
+// The pictures are drawn at these sizes.
+constexpr QSize AnimationSize(36, 28);
+constexpr QSize ContactPictureSize(36, 33);
 
-const QColor DarkBlue(0, 0, 192);
-
-const QString Authors = QStringLiteral("Autori: gli sviluppatori di Parlora");
-const QString Thanks =
-    QStringLiteral("Dizionario: FreeDict ita-por e WikDict (dati di Wiktionary), licenza CC BY-SA 3.0");
-
-QRect twipsRect(int left, int top, int width, int height)
+QPixmap picture(const QIcon &icon, const QSize &size, const QWidget *shownOn)
 {
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
-
-QLabel *addLabel(QWidget *parent, const char *name, const QString &text, const QRect &place)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    // Captions come from language files: never markup that could load files.
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(place);
-    return label;
-}
-
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    widget->setPalette(colours);
+    return icon.pixmap(size, shownOn->devicePixelRatioF());
 }
 
 } // namespace
@@ -68,97 +43,130 @@ AboutWindow::AboutWindow(const MainDictionary &dictionary, const PersonalDiction
     : QDialog(mainWindow), m_dictionary(dictionary), m_personal(personal), m_opener(std::move(opener))
 {
     setObjectName(QStringLiteral("frmInfo"));
-    setWindowTitle(QStringLiteral("Info"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(ClientWidth, ClientHeight);
-    setFont(dialogFont());
 
-    registerDialogResources();
     for (int i = 0; i < FrameCount; ++i)
-        m_frames[i] = QPixmap(QStringLiteral(":/dialogs/book%1.xpm").arg(i + 1));
+        m_frames[std::size_t(i)] = icons::artwork(QStringLiteral("about-book-%1").arg(i + 1));
     m_tmrBook = new QTimer(this);
     m_tmrBook->setObjectName(QStringLiteral("tmrBook"));
     m_tmrBook->setInterval(AnimationIntervalMs);
     connect(m_tmrBook, &QTimer::timeout, this, &AboutWindow::showNextFrame);
 
     buildControls();
+    // As large as its texts need in the current language, and no larger:
+    // the wrapped credits decide the height for the width.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void AboutWindow::buildControls()
 {
-    auto *frame1 = new QGroupBox(QStringLiteral("Copyright Informations"), this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setGeometry(twipsRect(240, 120, 4650, 1440));
-
-    QLabel *label4 = addLabel(frame1, "Label4", QStringLiteral("PARLORA"), twipsRect(240, 345, 1230, 930));
-    label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label4->setFont(dialogFont(ProminentPointSize, true, true));
-    setTextColour(label4, DarkBlue);
-
-    QLabel *label2 = addLabel(frame1, "Label2", Authors, twipsRect(1680, 375, 2820, 600));
+    using controlstyle::makeCaptionLabel;
+    m_frame1 = new QGroupBox(this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    QLabel *label4 = makeCaptionLabel(m_frame1, "Label4", QStringLiteral("PARLORA"));
+    label4->setAlignment(Qt::AlignCenter);
+    label4->setFont(controlstyle::prominentFont(font(), true, true));
+    controlstyle::applyTint(label4, Tint::ProductName);
+    QLabel *label2 = makeCaptionLabel(m_frame1, "Label2", {});
     label2->setWordWrap(true);
-    label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    QLabel *label6 = addLabel(frame1, "Label6", QStringLiteral("versione %1").arg(QLatin1String(ProgramVersionText)),
-                              twipsRect(375, 1020, 1080, 240));
+    QLabel *label6 = makeCaptionLabel(m_frame1, "Label6", {});
     label6->setAlignment(Qt::AlignCenter);
-    setTextColour(label6, DarkBlue);
-
-    QLabel *label5 = addLabel(frame1, "Label5", QStringLiteral("Parole:"), twipsRect(1800, 1005, 660, 195));
+    controlstyle::applyTint(label6, Tint::ProductName);
+    QLabel *label5 = makeCaptionLabel(m_frame1, "Label5", {});
     label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    m_txtParole = new QLineEdit(frame1);
+    m_txtParole = new QLineEdit(m_frame1);
     m_txtParole->setObjectName(QStringLiteral("txtParole"));
-    m_txtParole->setGeometry(twipsRect(2460, 1020, 1770, 210));
     m_txtParole->setReadOnly(true);
     m_txtParole->setFrame(false);
-    m_txtParole->setFont(dialogFont(DialogPointSize, true));
+    m_txtParole->setFont(controlstyle::fieldFont(font()));
     m_txtParole->setFocusPolicy(Qt::ClickFocus);
-    QPalette face = m_txtParole->palette();
-    face.setColor(QPalette::Base, face.color(QPalette::Button));
-    m_txtParole->setPalette(face);
+    controlstyle::applyTint(m_txtParole, Tint::Plain);
+    label5->setBuddy(m_txtParole);
+    m_picJanela = makeCaptionLabel(m_frame1, "picJanela", {});
+    m_picJanela->setAlignment(Qt::AlignCenter);
+    m_picJanela->setMinimumSize(AnimationSize);
 
-    m_picJanela = addLabel(frame1, "picJanela", QString(), twipsRect(555, 600, 540, 435));
+    auto *frame1Layout = new QGridLayout(m_frame1);
+    frame1Layout->addWidget(label4, 0, 0);
+    frame1Layout->addWidget(m_picJanela, 1, 0);
+    frame1Layout->addWidget(label6, 2, 0);
+    frame1Layout->addWidget(label2, 0, 1, 2, 2, Qt::AlignTop);
+    frame1Layout->addWidget(label5, 2, 1);
+    frame1Layout->addWidget(m_txtParole, 2, 2);
+    frame1Layout->setColumnStretch(2, 1);
 
     auto *frame2 = new QGroupBox(this);
     frame2->setObjectName(QStringLiteral("Frame2"));
-    frame2->setGeometry(twipsRect(240, 1560, 4635, 1050));
-
-    QLabel *label1 = addLabel(frame2, "Label1", QStringLiteral("Ringraziamenti:"), twipsRect(120, 120, 1575, 255));
-    label1->setFont(dialogFont(DialogPointSize, false, false, true));
-
-    QLabel *label7 = addLabel(frame2, "Label7", Thanks, twipsRect(120, 480, 4455, 495));
-    label7->setWordWrap(true);
-    label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel *label1 = makeCaptionLabel(frame2, "Label1", {});
+    QFont underlined = label1->font();
+    underlined.setUnderline(true);
+    label1->setFont(underlined);
+    m_label7 = makeCaptionLabel(frame2, "Label7", {});
+    m_label7->setWordWrap(true);
+    // Wrapped text takes the width the window was designed with.
+    m_label7->setMinimumWidth(DesignedCreditsWidth);
+    auto *frame2Layout = new QVBoxLayout(frame2);
+    frame2Layout->addWidget(label1);
+    frame2Layout->addWidget(m_label7);
 
     auto *frmContato = new QGroupBox(this);
     frmContato->setObjectName(QStringLiteral("frmContato"));
-    frmContato->setGeometry(twipsRect(240, 2640, 3675, 1050));
-
-    QLabel *picture1 = addLabel(frmContato, "Picture1", QString(), twipsRect(225, 315, 540, 495));
-    picture1->setPixmap(QPixmap(QStringLiteral(":/dialogs/contact.xpm")));
-
-    auto *lblMail = new LinkLabel(ContactMailAddress, frmContato);
-    lblMail->setObjectName(QStringLiteral("lblMail"));
-    lblMail->setGeometry(twipsRect(930, 630, 2490, 300));
-    lblMail->setFont(dialogFont(ProminentPointSize));
-    connect(lblMail, &LinkLabel::clicked, this,
-            [this] { ShellOpen(m_opener, QStringLiteral("mailto:") + ContactMailAddress); });
-
+    m_picture1 = makeCaptionLabel(frmContato, "Picture1", {});
+    m_picture1->setPixmap(picture(icons::artwork(QStringLiteral("contact")), ContactPictureSize, this));
     auto *lblURL = new LinkLabel(WebSiteHostName, frmContato);
     lblURL->setObjectName(QStringLiteral("lblURL"));
-    lblURL->setGeometry(twipsRect(915, 240, 2550, 300));
-    lblURL->setFont(dialogFont(ProminentPointSize));
-    connect(lblURL, &LinkLabel::clicked, this, [this] {
-        ShellOpen(m_opener, WebSiteAddress);
-        hide();
-    });
+    lblURL->setFont(controlstyle::prominentFont(lblURL->font()));
+    connect(lblURL, &LinkLabel::clicked, this, [this] { openLink(WebSiteAddress, true); });
+    auto *lblMail = new LinkLabel(ContactMailAddress, frmContato);
+    lblMail->setObjectName(QStringLiteral("lblMail"));
+    lblMail->setFont(controlstyle::prominentFont(lblMail->font()));
+    connect(lblMail, &LinkLabel::clicked, this,
+            [this] { openLink(QStringLiteral("mailto:") + ContactMailAddress, false); });
+    auto *contactLayout = new QGridLayout(frmContato);
+    contactLayout->addWidget(m_picture1, 0, 0, 2, 1);
+    contactLayout->addWidget(lblURL, 0, 1);
+    contactLayout->addWidget(lblMail, 1, 1);
+    contactLayout->setColumnStretch(1, 1);
 
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(twipsRect(4080, 2880, 765, 585));
+    m_cmdOK->setDefault(true);
     connect(m_cmdOK, &QPushButton::clicked, this, &AboutWindow::closeWindow);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(m_frame1, 0, 0, 1, 2);
+    grid->addWidget(frame2, 1, 0, 1, 2);
+    grid->addWidget(frmContato, 2, 0);
+    grid->addWidget(m_cmdOK, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    grid->setColumnStretch(0, 1);
+}
+
+void AboutWindow::applyMessages(const LanguageMessages &messages)
+{
+    setWindowTitle(withoutAccessKey(messages.message(Message::AboutWindowTitle)));
+    m_frame1->setTitle(messages.message(Message::CopyrightFrameTitle));
+    m_label7->setText(messages.message(Message::CreditsText));
+    // The pictures say nothing the texts beside them do not.
+    describe(m_picJanela, QStringLiteral("Parlora"));
+    describe(m_picture1, ContactMailAddress);
+}
+
+void AboutWindow::setLinkFailureReporter(std::function<void(const QString &)> reporter)
+{
+    m_reportLinkFailure = std::move(reporter);
+}
+
+void AboutWindow::openLink(const QString &address, bool hideAfterwards)
+{
+    if (!ShellOpen(m_opener, address)) {
+        // Nothing opened: the window stays, and the user learns the address.
+        if (m_reportLinkFailure)
+            m_reportLinkFailure(address);
+        return;
+    }
+    if (hideAfterwards)
+        hide();
 }
 
 QString AboutWindow::wordCountText(const MainDictionary &dictionary, const PersonalDictionary &personal)
@@ -175,12 +183,10 @@ bool AboutWindow::event(QEvent *event)
 
 void AboutWindow::activate()
 {
-    // The frame's own height is only known once the window is on screen;
-    // before that the whole height goes to the client area.
-    const int frameHeight = frameGeometry().height() - geometry().height();
-    setFixedSize(ClientWidth, std::max(ClientHeight, OuterHeight - frameHeight));
+    // A window's position is that of its frame's corner, so the two corners
+    // meet however thick the desktop draws the frames.
     if (QWidget *mainWindow = parentWidget())
-        move(mainWindow->frameGeometry().topLeft());
+        move(mainWindow->pos());
     m_txtParole->setText(wordCountText(m_dictionary, m_personal));
     // A running animation goes on from the frame shown last.
     if (!m_tmrBook->isActive())
@@ -192,7 +198,7 @@ void AboutWindow::showNextFrame()
     ++m_frame;
     if (m_frame > FrameCount)
         m_frame = 1;
-    m_picJanela->setPixmap(m_frames[m_frame - 1]);
+    m_picJanela->setPixmap(picture(m_frames[std::size_t(m_frame - 1)], AnimationSize, this));
 }
 
 void AboutWindow::closeWindow()

@@ -3,10 +3,11 @@
 #include "platform/shellopen.h"
 
 #include <QDialog>
-#include <QPixmap>
+#include <QIcon>
 #include <QTimer>
 
 #include <array>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -15,13 +16,14 @@ class QPushButton;
 
 namespace parlora {
 
+class LanguageMessages;
 class LinkLabel;
 class PersonalDictionary;
 struct MainDictionary;
 
 // The about window: name, version, word counts, a small animation, the
-// makers' links and the credits. OK destroys it (its texts return to the
-// built-in ones the next time it is created); the web link only hides it.
+// makers' links and the credits. OK destroys it (the next opening builds it
+// anew, in the current language); the web link only hides it.
 class AboutWindow : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +33,11 @@ public:
     // its parent.
     AboutWindow(const MainDictionary &dictionary, const PersonalDictionary &personal, ShellOpener opener,
                 QWidget *mainWindow);
+
+    // Told the address when no program could open a link.
+    void setLinkFailureReporter(std::function<void(const QString &address)> reporter);
+    // The texts that come from the message table.
+    void applyMessages(const LanguageMessages &messages);
 
     // The animation frame shown last, 1 to FrameCount (0 before the first tick).
     int animationFrame() const { return m_frame; }
@@ -45,15 +52,20 @@ private:
     void activate();
     void showNextFrame();
     void closeWindow();
+    void openLink(const QString &address, bool hideAfterwards);
 
     const MainDictionary &m_dictionary;
     const PersonalDictionary &m_personal;
     ShellOpener m_opener;
-    std::array<QPixmap, FrameCount> m_frames;
+    std::function<void(const QString &)> m_reportLinkFailure;
+    std::array<QIcon, FrameCount> m_frames;
     qint16 m_frame = 0;
     QTimer *m_tmrBook = nullptr;
 
+    QGroupBox *m_frame1 = nullptr;
+    QLabel *m_label7 = nullptr;
     QLabel *m_picJanela = nullptr;
+    QLabel *m_picture1 = nullptr;
     QLineEdit *m_txtParole = nullptr;
     QPushButton *m_cmdOK = nullptr;
 };

@@ -81,34 +81,21 @@ QString plainToolTip(const QString &text)
 
 void setToolTip(QObject *target, const QString &text)
 {
-    if (auto *action = qobject_cast<QAction *>(target))
+    if (auto *action = qobject_cast<QAction *>(target)) {
+        // A toolbar button shows only its picture; its tooltip is also the
+        // name a screen reader announces for it.
+        action->setText(text);
         action->setToolTip(plainToolTip(text));
-    else if (auto *widget = qobject_cast<QWidget *>(target))
+    } else if (auto *widget = qobject_cast<QWidget *>(target)) {
         widget->setToolTip(plainToolTip(text));
-}
-
-void setToolbarToolTip(QWidget *window, const char *key, const QString &text)
-{
-    const QString wanted = QLatin1String(key);
-    const auto actions = window->findChildren<QAction *>();
-    for (QAction *action : actions) {
-        if (action->data().toString() == wanted)
-            action->setToolTip(plainToolTip(text));
     }
 }
 
 void applyLine(QWidget *window, const CaptionLine &entry, const QString &text)
 {
-    switch (entry.kind) {
-    case CaptionKind::WindowTitle:
+    if (entry.kind == CaptionKind::WindowTitle) {
         window->setWindowTitle(text);
         return;
-    case CaptionKind::ToolbarToolTip:
-        setToolbarToolTip(window, entry.target, text);
-        return;
-    case CaptionKind::Text:
-    case CaptionKind::ToolTip:
-        break;
     }
     QObject *target = findTarget(window, entry.target);
     if (!target)

@@ -9,12 +9,13 @@
 namespace parlora {
 
 // The help document for an interface language, relative to the application
-// folder. There are two documents: Italian, and Portuguese for everyone else.
+// folder: Italian for the Italian interface, Portuguese for the Portuguese
+// one, English for every other.
 QString helpDocument(const QString &interfaceLanguage);
 QUrl helpAddress(const ApplicationFolder &folder, const QString &interfaceLanguage);
 
-// Opens the help in the desktop's browser. A missing page is left to the
-// browser to report.
-void OpenHelp(const ApplicationFolder &folder, const QString &interfaceLanguage, const ShellOpener &opener);
+// Opens the help in the desktop's browser; false when no program could open
+// it. A missing page is left to the browser to report.
+bool OpenHelp(const ApplicationFolder &folder, const QString &interfaceLanguage, const ShellOpener &opener);
 
 } // namespace parlora

@@ -4,8 +4,9 @@
 
 namespace parlora {
 
-// A label that behaves like a link: the hand pointer over it, and a click
-// signal. Used for the web and mail addresses of the small windows.
+// A label that behaves like a link: the hand pointer over it, a click
+// signal, and reachable from the keyboard. Used for the web and mail
+// addresses of the small windows.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -16,6 +17,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace parlora

@@ -11,6 +11,8 @@ MessagePresenter plainMessageBox()
         QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
                         parent);
         box.setTextFormat(Qt::PlainText);
+        // An address in the text can be copied from the box.
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
         box.exec();
     };
 }

@@ -1,51 +1,50 @@
 #include "dialogs/optionswindow.h"
 
-#include "dialogs/dialogfont.h"
 #include "dialogs/updatewindow.h"
 #include "localisation/builtinmessages.h"
-#include "platform/twips.h"
+#include "localisation/languagefile.h"
+#include "platform/accessibletext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QVBoxLayout>
 #include <QWindow>
 
 namespace parlora {
 
 namespace {
 
-const QString LanguageFolder = QStringLiteral("lang");
-const QString LanguageExtension = QStringLiteral(".lng");
-const QString SwitchFailedText = QStringLiteral("Errore nel cambio della lingua");
+// The window's first size, as it was designed (4680 by 2535 twips); longer
+// captions make it as large as they need.
+constexpr QSize DesignedSize(312, 169);
 
-constexpr int ClientWidth = twips(4680);
-constexpr int ClientHeight = twips(2535);
-// Kept free at the right edge when a long caption widens the window.
-constexpr int RightMargin = twips(120);
-
-// Where a control remembers the width it was drawn with.
-constexpr const char *PlaceWidthProperty = "placeWidth";
-
-QRect twipsRect(int left, int top, int width, int height)
+QCheckBox *makeCheckBox(QWidget *parent, const char *name)
 {
-    return QRect(twips(left), twips(top), twips(width), twips(height));
+    auto *box = new QCheckBox(parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
 }
 
-void place(QWidget *control, const QRect &where)
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text = {})
 {
-    control->setGeometry(where);
-    control->setProperty(PlaceWidthProperty, where.width());
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
 }
 
-// A name with a folder separator would reach files outside the language
-// folder; no language file can be called that.
-bool isPlainLanguageName(const QString &name)
+// A pop-up of this window's own (the language list's drop-down) or a tool
+// tip takes the focus for a moment; coming back from it is not coming back
+// to the window.
+bool isTransientWindow(const QWindow *window)
 {
-    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+    return window->type() == Qt::Popup || window->type() == Qt::ToolTip;
 }
 
 } // namespace
@@ -55,10 +54,8 @@ OptionsWindow::OptionsWindow(Settings &settings, InterfaceLanguage &language, co
     : QDialog(parent), m_settings(settings), m_language(language), m_folder(folder)
 {
     setObjectName(QStringLiteral("frmConfig"));
-    setWindowTitle(QStringLiteral("Opzioni"));
-    setFixedSize(ClientWidth, ClientHeight);
-    setFont(dialogFont());
     buildControls();
+    resize(DesignedSize.expandedTo(sizeHint()));
 
     connect(m_cmdOK, &QPushButton::clicked, this, &OptionsWindow::applyChoices);
     connect(m_cmdAnnulla, &QPushButton::clicked, this, &QWidget::hide);
@@ -69,43 +66,61 @@ OptionsWindow::OptionsWindow(Settings &settings, InterfaceLanguage &language, co
 
 void OptionsWindow::buildControls()
 {
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    place(m_cmdOK, twipsRect(1920, 2040, 1095, 375));
-
-    m_frame1 = new QGroupBox(QStringLiteral("Lingua"), this);
+    m_cmdOK = makeButton(this, "cmdOK", QStringLiteral("OK"));
+    m_cmdOK->setDefault(true);
+    m_frame1 = new QGroupBox(this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
-    place(m_frame1, twipsRect(240, 120, 1815, 735));
-
     m_cmbLingua = new QComboBox(m_frame1);
     m_cmbLingua->setObjectName(QStringLiteral("cmbLingua"));
     m_cmbLingua->setEditable(true);
     // Typing a name must not add it to the list of files found.
     m_cmbLingua->setInsertPolicy(QComboBox::NoInsert);
-    place(m_cmbLingua, twipsRect(120, 240, 1575, 315));
+    auto *frameLayout = new QVBoxLayout(m_frame1);
+    frameLayout->addWidget(m_cmbLingua);
 
-    m_ckbSimili = new QCheckBox(QStringLiteral("Ricerca parole simili"), this);
-    m_ckbSimili->setObjectName(QStringLiteral("ckbSimili"));
-    place(m_ckbSimili, twipsRect(2640, 240, 1815, 375));
+    m_ckbSimili = makeCheckBox(this, "ckbSimili");
+    m_ckbFrasario = makeCheckBox(this, "ckbFrasario");
+    m_ckbFormeBase = makeCheckBox(this, "ckbFormeBase");
+    m_cmdAnnulla = makeButton(this, "cmdAnnulla");
+    m_cmdUpdate = makeButton(this, "cmdUpdate");
 
-    m_cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    m_cmdAnnulla->setObjectName(QStringLiteral("cmdAnnulla"));
-    place(m_cmdAnnulla, twipsRect(3240, 2040, 1095, 375));
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(m_cmdOK, QDialogButtonBox::AcceptRole);
+    buttons->addButton(m_cmdAnnulla, QDialogButtonBox::RejectRole);
 
-    m_cmdUpdate = new QPushButton(QStringLiteral("Controlla aggiornamenti"), this);
-    m_cmdUpdate->setObjectName(QStringLiteral("cmdUpdate"));
-    place(m_cmdUpdate, twipsRect(240, 960, 1815, 375));
-
-    m_ckbFrasario = new QCheckBox(QStringLiteral("Ricerca in frasario"), this);
-    m_ckbFrasario->setObjectName(QStringLiteral("ckbFrasario"));
-    place(m_ckbFrasario, twipsRect(2640, 720, 1935, 375));
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(m_frame1, 0, 0, 2, 1);
+    grid->addWidget(m_cmdUpdate, 2, 0, Qt::AlignTop);
+    grid->addWidget(m_ckbSimili, 0, 1);
+    grid->addWidget(m_ckbFrasario, 1, 1);
+    grid->addWidget(m_ckbFormeBase, 2, 1);
+    grid->setRowStretch(3, 1);
+    grid->addWidget(buttons, 4, 0, 1, 2);
 
     setTabOrder(m_cmdOK, m_cmbLingua);
     setTabOrder(m_cmbLingua, m_ckbSimili);
     setTabOrder(m_ckbSimili, m_cmdAnnulla);
     setTabOrder(m_cmdAnnulla, m_cmdUpdate);
     setTabOrder(m_cmdUpdate, m_ckbFrasario);
+    setTabOrder(m_ckbFrasario, m_ckbFormeBase);
     m_cmdOK->setFocus();
+}
+
+void OptionsWindow::applyMessages()
+{
+    m_ckbFormeBase->setText(message(Message::BaseFormOption));
+    m_ckbFormeBase->setToolTip(message(Message::BaseFormOptionHint));
+    m_ckbSimili->setToolTip(message(Message::SimilarWordsOptionHint));
+    m_ckbFrasario->setToolTip(message(Message::PhrasebookOptionHint));
+    describe(m_cmbLingua, m_frame1->title(), m_cmbLingua->toolTip());
+    describe(m_cmbLingua->lineEdit(), m_frame1->title(), m_cmbLingua->toolTip());
+    for (QCheckBox *box : {m_ckbSimili, m_ckbFrasario, m_ckbFormeBase})
+        describe(box, box->text());
+}
+
+QString OptionsWindow::message(int index) const
+{
+    return m_language.messages().message(index);
 }
 
 void OptionsWindow::setOptionsChangedListener(std::function<void()> listener)
@@ -136,51 +151,27 @@ UpdateWindow *OptionsWindow::updateWindow() const
 void OptionsWindow::refill()
 {
     m_cmbLingua->clear();
-    // The current language is shown even when its file has gone since.
+    // Only languages that can be applied are offered; the current one is
+    // shown even when its file has gone since.
+    m_cmbLingua->addItems(usableLanguageNames(m_folder));
+    // Adding items selects the first one; the text is the current language.
     m_cmbLingua->setEditText(m_language.GetInterfaceLanguage());
-
-    // Sorted by name, so the list reads the same on every file system.
-    const QStringList files = QDir(m_folder.file(LanguageFolder)).entryList(QDir::Files, QDir::Name);
-    for (const QString &file : files) {
-        if (file.endsWith(LanguageExtension, Qt::CaseSensitive))
-            m_cmbLingua->addItem(file.chopped(LanguageExtension.size()));
-    }
-    // Adding items may select the first one; the text stays the current language.
-    m_cmbLingua->setEditText(m_language.GetInterfaceLanguage());
-
     m_ckbSimili->setChecked(m_settings.SimilarWordSearch);
     m_ckbFrasario->setChecked(m_settings.PhrasebookSearch);
-    fitCaptions();
-}
-
-void OptionsWindow::fitCaptions()
-{
-    // Captions come from language files and may be longer than the places
-    // the window was drawn with: controls grow to the right, and the window
-    // with them, rather than cutting a caption off.
-    int right = ClientWidth - RightMargin;
-    for (QWidget *control : std::initializer_list<QWidget *>{m_ckbSimili, m_ckbFrasario, m_cmdUpdate, m_cmdOK,
-                                                             m_cmdAnnulla}) {
-        const QVariant placeWidth = control->property(PlaceWidthProperty);
-        const int width = std::max(placeWidth.toInt(), control->sizeHint().width());
-        control->resize(width, control->height());
-        right = std::max(right, control->geometry().right() + 1);
-    }
-    setFixedSize(right + RightMargin, ClientHeight);
+    m_ckbFormeBase->setChecked(m_settings.BaseFormSearch);
 }
 
 void OptionsWindow::applyChoices()
 {
     const QString name = m_cmbLingua->currentText();
-    const bool switched =
-        isPlainLanguageName(name) && m_language.SetInterfaceLanguage(name);
-    if (!switched) {
+    if (!m_language.SetInterfaceLanguage(name)) {
         // The user's entries stay, so a typing mistake can be corrected.
-        showMessage(SwitchFailedText);
+        showMessage(m_language.failureText(name));
         return;
     }
     m_settings.SimilarWordSearch = m_ckbSimili->isChecked();
     m_settings.PhrasebookSearch = m_ckbFrasario->isChecked();
+    m_settings.BaseFormSearch = m_ckbFormeBase->isChecked();
     if (m_optionsChanged)
         m_optionsChanged();
     hide();
@@ -188,7 +179,6 @@ void OptionsWindow::applyChoices()
 
 void OptionsWindow::runUpdateCheck()
 {
-    auto message = [this](int index) { return m_language.messages().message(index); };
     if (m_updateSetup.serverAddress.isEmpty()) {
         showMessage(message(Message::UpdateCheckUnavailable));
         return;
@@ -207,8 +197,6 @@ void OptionsWindow::updateCheckFinished(const UpdateCheckOutcome &outcome)
 {
     m_cmdUpdate->setText(m_updateCaption);
     m_cmdUpdate->setEnabled(true);
-    auto message = [this](int index) { return m_language.messages().message(index); };
-
     switch (outcome.result) {
     case UpdateCheckOutcome::Failed:
         showMessage(message(Message::UpdateCheckFailed).arg(outcome.failure.description));
@@ -217,9 +205,14 @@ void OptionsWindow::updateCheckFinished(const UpdateCheckOutcome &outcome)
         showMessage(message(Message::NoNewerVersion));
         return;
     case UpdateCheckOutcome::NewerVersion:
-        if (!m_updateWindow)
-            m_updateWindow =
-                new UpdateWindow(message(Message::NewerVersionAvailable), m_updateSetup.serverAddress, m_opener, this);
+        if (!m_updateWindow) {
+            m_updateWindow = new UpdateWindow(message(Message::NewerVersionAvailable), m_updateSetup.serverAddress,
+                                              m_opener, this);
+            m_updateWindow->setWindowTitle(message(Message::UpdateWindowTitle));
+            m_updateWindow->setLinkFailureReporter([this](const QString &address) {
+                showMessage(message(Message::LinkCannotBeOpened).arg(address));
+            });
+        }
         m_updateWindow->show();
         m_updateWindow->raise();
         m_updateWindow->activateWindow();
@@ -251,7 +244,7 @@ void OptionsWindow::trackActivation(QWindow *focusWindow)
 {
     // Losing the focus to another program says nothing about where the user
     // goes next; a message box of our own is part of this window.
-    if (!focusWindow || m_messageOpen)
+    if (!focusWindow || m_messageOpen || isTransientWindow(focusWindow))
         return;
     const bool activated = focusWindow == windowHandle() && m_lastFocusWindow != focusWindow;
     m_lastFocusWindow = focusWindow;

@@ -22,7 +22,7 @@ namespace parlora {
 
 class UpdateWindow;
 
-// The options window: interface language, the two search options and the
+// The options window: interface language, the search options and the
 // update check. It is created once and only ever hidden; every time the user
 // comes back to it from another window of the program it shows the stored
 // state again, so a change that was not confirmed with OK is forgotten.
@@ -44,6 +44,8 @@ public:
 
     // Fills the window from the stored options and the language folder.
     void refill();
+    // The texts that come from the message table, after a language switch.
+    void applyMessages();
     // The update window, while it exists.
     UpdateWindow *updateWindow() const;
 
@@ -52,12 +54,12 @@ protected:
 
 private:
     void buildControls();
-    void fitCaptions();
     void applyChoices();
     void runUpdateCheck();
     void updateCheckFinished(const UpdateCheckOutcome &outcome);
     void showMessage(const QString &text);
     void trackActivation(QWindow *focusWindow);
+    QString message(int index) const;
 
     Settings &m_settings;
     InterfaceLanguage &m_language;
@@ -77,6 +79,7 @@ private:
     QPushButton *m_cmdAnnulla = nullptr;
     QPushButton *m_cmdUpdate = nullptr;
     QCheckBox *m_ckbFrasario = nullptr;
+    QCheckBox *m_ckbFormeBase = nullptr;
     QPointer<UpdateWindow> m_updateWindow;
 
     // The window that had the focus last, to tell a return from another

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 
 namespace parlora {
@@ -19,11 +21,15 @@ public:
     UpdateWindow(const QString &announcement, const QString &serverAddress, ShellOpener opener,
                  QWidget *parent = nullptr);
 
+    // Told the address when no program could open the download page.
+    void setLinkFailureReporter(std::function<void(const QString &address)> reporter);
+
 private:
     void openDownloadPage();
 
     QString m_serverAddress;
     ShellOpener m_opener;
+    std::function<void(const QString &)> m_reportLinkFailure;
     QLabel *m_label1;
     LinkLabel *m_lblURL;
 };

@@ -18,27 +18,6 @@ constexpr QChar CarriageReturn = u'\r';
 constexpr QChar LineFeed = u'\n';
 const QString EntrySeparator = QStringLiteral(" --> ");
 
-// The first character of the text that the file could not hold faithfully:
-// one outside Windows-1252 (it would come back as something else), or a
-// line break (it would split the entry into two lines). Empty when all of
-// the text can be stored.
-QString firstUnstorableCharacter(const QString &text)
-{
-    // The whole text at once first: the character by character search is
-    // only needed to name the culprit.
-    if (!text.contains(CarriageReturn) && !text.contains(LineFeed) && canEncodeWindows1252(text))
-        return {};
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype length = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        const QStringView character = QStringView(text).sliced(i, length);
-        if (character.front() == CarriageReturn || character.front() == LineFeed
-            || !canEncodeWindows1252(character))
-            return character.toString();
-        i += length - 1;
-    }
-    return {};
-}
-
 InsertResult refusal(const QString &character)
 {
     const bool lineBreak = character == CarriageReturn || character == LineFeed;
@@ -105,6 +84,23 @@ constexpr qint64 ShrinkBackupDivisor = 2;
 const QString BackupSuffix = QStringLiteral(".bak");
 
 } // namespace
+
+QString firstUnstorableCharacter(const QString &text)
+{
+    // The whole text at once first: the character by character search is
+    // only needed to name the culprit.
+    if (!text.contains(CarriageReturn) && !text.contains(LineFeed) && canEncodeWindows1252(text))
+        return {};
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QStringView character = QStringView(text).sliced(i, length);
+        if (character.front() == CarriageReturn || character.front() == LineFeed
+            || !canEncodeWindows1252(character))
+            return character.toString();
+        i += length - 1;
+    }
+    return {};
+}
 
 void PersonalDictionary::setUndoRedoListener(UndoRedoListener listener)
 {
@@ -370,23 +366,44 @@ qint32 PersonalDictionary::stepInsertIndex(const UndoStep &step) const
     return qint32(std::lower_bound(m_words.cbegin(), m_words.cend(), step.Word) - m_words.cbegin());
 }
 
-void PersonalDictionary::Undo()
+void PersonalDictionary::undoStep(const UndoStep &step)
 {
-    if (!canUndo())
-        return;
-    const bool wasRecording = std::exchange(m_recording, false);
-    const UndoStep step = m_history.at(m_historyPosition - 1);
     // Steps are undone strictly in reverse, so the store is as the step left
     // it. A deleted entry goes back to its own index rather than before its
     // equal words: otherwise the older steps' indexes would point at the
     // wrong one of two equal words.
-    if (step.IsInsert) {
+    if (!step.Parts.isEmpty()) {
+        for (auto part = step.Parts.crbegin(); part != step.Parts.crend(); ++part)
+            undoStep(*part);
+    } else if (step.IsInsert) {
         const qint32 index = stepEntryIndex(step);
         if (index >= 0)
             removeEntry(index);
     } else {
         placeEntry(stepInsertIndex(step), step.Word, step.Translation);
     }
+}
+
+void PersonalDictionary::redoStep(const UndoStep &step)
+{
+    if (!step.Parts.isEmpty()) {
+        for (const UndoStep &part : step.Parts)
+            redoStep(part);
+    } else if (step.IsInsert) {
+        placeEntry(stepInsertIndex(step), step.Word, step.Translation);
+    } else {
+        const qint32 index = stepEntryIndex(step);
+        if (index >= 0)
+            removeEntry(index);
+    }
+}
+
+void PersonalDictionary::Undo()
+{
+    if (!canUndo())
+        return;
+    const bool wasRecording = std::exchange(m_recording, false);
+    undoStep(m_history.at(m_historyPosition - 1));
     m_recording = wasRecording;
     --m_historyPosition;
     UpdateUndoRedoCommands();
@@ -398,15 +415,24 @@ void PersonalDictionary::Redo()
         return;
     ++m_historyPosition;
     const bool wasRecording = std::exchange(m_recording, false);
-    const UndoStep step = m_history.at(m_historyPosition - 1);
-    if (step.IsInsert) {
-        placeEntry(stepInsertIndex(step), step.Word, step.Translation);
-    } else {
-        const qint32 index = stepEntryIndex(step);
-        if (index >= 0)
-            removeEntry(index);
+    redoStep(m_history.at(m_historyPosition - 1));
+    m_recording = wasRecording;
+    UpdateUndoRedoCommands();
+}
+
+void PersonalDictionary::InsertEntries(const QList<std::pair<QString, QString>> &pairs)
+{
+    if (pairs.isEmpty())
+        return;
+    UndoStep group;
+    const bool wasRecording = std::exchange(m_recording, false);
+    for (const auto &[word, translation] : pairs) {
+        const qint32 index = qint32(std::lower_bound(m_words.cbegin(), m_words.cend(), word) - m_words.cbegin());
+        placeEntry(index, word, translation);
+        group.Parts.append({true, word, translation, index, {}});
     }
     m_recording = wasRecording;
+    RecordStep(std::move(group));
     UpdateUndoRedoCommands();
 }
 
@@ -421,11 +447,16 @@ QStringList PersonalDictionary::RenderEntries() const
 
 void PersonalDictionary::RecordStep(bool isInsert, const QString &word, const QString &translation, qint32 index)
 {
+    RecordStep({isInsert, word, translation, index, {}});
+}
+
+void PersonalDictionary::RecordStep(UndoStep step)
+{
     if (!m_recording)
         return;
     // A new step makes the undone steps after the current position unreachable.
     m_history.resize(m_historyPosition);
-    m_history.append({isInsert, word, translation, index});
+    m_history.append(std::move(step));
     // Keep the newest steps undoable rather than refusing new ones.
     if (m_history.size() > MaxHistoryLength)
         m_history.removeFirst();

@@ -20,6 +20,8 @@ struct UndoStep {
     QString Word;
     QString Translation;
     qint32 Index = 0;
+    // A step of many edits at once (an import): its parts, in the order made.
+    QList<UndoStep> Parts;
 };
 
 // The outcome of InsertEntry: refused when a text cannot be stored in the
@@ -42,6 +44,12 @@ struct PersonalLoadReport {
     // Bytes that gave no pair at all: a file of another kind, or damaged.
     bool notUnderstood() const { return bytes > 0 && pairs == 0; }
 };
+
+// The first character of the text that the file could not hold faithfully:
+// one outside Windows-1252 (it would come back as something else), or a
+// line break (it would split the entry into two lines). Empty when all of
+// the text can be stored.
+QString firstUnstorableCharacter(const QString &text);
 
 // One change of the entries: a pair put in at an index, or taken out of it.
 struct EntryChange {
@@ -111,6 +119,9 @@ public:
     // Trims U+0020 from both texts (the caller's variables receive the
     // trimmed texts) and inserts in sorted position.
     InsertResult InsertEntry(QString &word, QString &translation);
+    // Inserts pairs already checked (trimmed, storable) as one step that a
+    // single undo takes back; an empty list records nothing.
+    void InsertEntries(const QList<std::pair<QString, QString>> &pairs);
     void DeleteEntry(qint32 index);
     void Undo();
     void Redo();
@@ -131,6 +142,7 @@ public:
 
 private:
     void RecordStep(bool isInsert, const QString &word, const QString &translation, qint32 index);
+    void RecordStep(UndoStep step);
     void UpdateUndoRedoCommands() const;
     using PairList = std::vector<std::pair<QString, QString>>;
     void setEntries(PairList entries);
@@ -139,6 +151,8 @@ private:
     void changed(EntryChange change);
     void changedWholesale();
     qint32 stepEntryIndex(const UndoStep &step) const;
+    void undoStep(const UndoStep &step);
+    void redoStep(const UndoStep &step);
     qint32 stepInsertIndex(const UndoStep &step) const;
     bool mergeChangesOnDisk();
     void remember(const QByteArray &bytes);

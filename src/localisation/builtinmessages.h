@@ -4,8 +4,8 @@
 
 namespace parlora {
 
-// The program reads messages 0 to 40 of the table.
-inline constexpr int UsedMessageCount = 41;
+// The program reads messages 0 to 58 of the table.
+inline constexpr int UsedMessageCount = 59;
 
 // Indices of the message table, for the code that shows them.
 namespace Message {
@@ -55,9 +55,36 @@ inline constexpr int BaseFormLine = 37;
 inline constexpr int BaseFormStatus = 38;
 inline constexpr int BaseFormOption = 39;
 inline constexpr int BaseFormOptionHint = 40;
+// A language that cannot be applied: %1 its name, %2 one of the reasons
+// that follow.
+inline constexpr int LanguageSwitchFailed = 41;
+inline constexpr int LanguageNameNotAllowed = 42;
+// %1 the file.
+inline constexpr int LanguageFileMissing = 43;
+// %1 the file, %2 the system's reason.
+inline constexpr int LanguageFileUnreadable = 44;
+// %1 the file, %2 the caption lines it has, %3 the lines needed.
+inline constexpr int LanguageFileTooShort = 45;
+// %1 the address no program could open.
+inline constexpr int LinkCannotBeOpened = 46;
+// Menu commands, accessible names and descriptions, window titles.
+inline constexpr int SwapDirectionCommand = 47;
+inline constexpr int NewSearchCommand = 48;
+inline constexpr int SimilarWordsName = 49;
+inline constexpr int ResultTextName = 50;
+inline constexpr int ProgressName = 51;
+inline constexpr int SimilarWordsOptionHint = 52;
+inline constexpr int PhrasebookOptionHint = 53;
+inline constexpr int AboutWindowTitle = 54;
+inline constexpr int CopyrightFrameTitle = 55;
+inline constexpr int UpdateWindowTitle = 56;
+inline constexpr int CreditsText = 57;
+// No folder holds the data: %1 the main dictionary (dic/NAME), %2 the
+// folders searched.
+inline constexpr int DataFolderNotFound = 58;
 } // namespace Message
 
-// The Italian texts of messages 0 to 40, the same wording as the Italian
+// The Italian texts of messages 0 to 58, the same wording as the Italian
 // language file. They answer whenever no language file has supplied an index,
 // so a missing or short language file never leaves a status text or a
 // warning blank.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "localisation/languagefile.h"
 #include "localisation/languagemessages.h"
 #include "platform/applicationfolder.h"
 
@@ -31,10 +32,15 @@ public:
     void setCaptionApplier(CaptionApplier applier) { m_applyCaptions = std::move(applier); }
 
     // False, with nothing changed, when the language cannot be applied;
-    // lastError() then says why.
+    // lastRefusal() then says why, and failureText() says it to the user.
     bool SetInterfaceLanguage(const QString &name);
     QString GetInterfaceLanguage() const { return m_name; }
-    QString lastError() const { return m_lastError; }
+    const LanguageFileContents &lastRefusal() const { return m_lastRefusal; }
+    // Why the last switch, to the given name, failed, in the current
+    // language (which is still the one before the switch).
+    QString failureText(const QString &name) const;
+    // The same reason in English, for the terminal tool.
+    QString lastError() const;
 
     const LanguageMessages &messages() const { return m_messages; }
     // The captions of the current language; empty before the first switch.
@@ -47,7 +53,7 @@ private:
     ApplicationFolder m_folder;
     CaptionApplier m_applyCaptions;
     QString m_name;
-    QString m_lastError;
+    LanguageFileContents m_lastRefusal;
     QStringList m_fixedLines;
     LanguageMessages m_messages = LanguageMessages::builtIn();
 };

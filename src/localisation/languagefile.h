@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/applicationfolder.h"
-#include "platform/textfile.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -18,15 +18,32 @@ inline constexpr int FixedLanguageLineCount = 57;
 // spaces, or one whose "#" follows a space, is meaningful.
 bool isMeaningfulLanguageLine(QStringView line);
 
-// The next meaningful line of an open language file. A meaningful line is
-// never empty, so the empty string means the file ran out before one was
-// found.
-QString ReadLanguageLine(TextFileReader &file);
+// The text of a language file's bytes. Files written by the Windows program
+// are Windows-1252; a file saved by a Linux editor is usually UTF-8. A UTF-8
+// byte-order mark, or bytes that are valid UTF-8 and not plain ASCII, make it
+// UTF-8; anything else is read as Windows-1252, so no byte is ever refused.
+QString decodeLanguageFileText(const QByteArray &bytes);
+
+// The lines of a text: CR LF, CR and LF all end a line; the terminators are
+// not part of the lines.
+QStringList splitLanguageFileLines(QStringView text);
+
+// Why a language cannot be used, so that a window can say it in the user's
+// own language.
+enum class LanguageFileProblem {
+    None,
+    NotALanguageName, // a name with a folder separator in it
+    Missing,          // no such file (or not a regular file)
+    Unreadable,       // detail: the system's reason
+    TooFewCaptions,   // detail: how many caption lines the file has
+};
 
 struct LanguageFileContents {
     bool ok = false;
-    // Why the file could not be used, for the caller that wants to say so.
-    QString error;
+    LanguageFileProblem problem = LanguageFileProblem::None;
+    // The file that was read (or looked for).
+    QString path;
+    QString detail;
     QStringList fixedLines;
     // Possibly empty: a file may end right after its fixed lines.
     QStringList messages;
@@ -38,5 +55,10 @@ LanguageFileContents readLanguageFile(const QString &path);
 // The file of a language in the lang folder; a name with a path in it is
 // refused.
 LanguageFileContents readLanguageFile(const ApplicationFolder &folder, const QString &languageName);
+
+// The names of the languages whose files in the lang folder can be applied,
+// sorted, so that the list reads the same on every file system. Only names
+// ending in a lower-case ".lng" are language files.
+QStringList usableLanguageNames(const ApplicationFolder &folder);
 
 } // namespace parlora

@@ -18,7 +18,8 @@ class UserPrompts;
 // The program's windows around one session: the main window, the options
 // window (created once, then only hidden) and the about window (created
 // again after its OK button destroyed it). It also puts the interface
-// language's captions on whichever of them exist.
+// language's captions and messages on whichever of them exist, and on each
+// window as it is created.
 class ApplicationWindows : public QObject {
     Q_OBJECT
 public:
@@ -37,7 +38,9 @@ public:
     void showHelp();
 
 private:
+    void applyLanguage(const QStringList &captionLines);
     AboutWindow &ensureAboutWindow();
+    void reportLinkFailure(QWidget *window, const QString &address);
 
     ParloraSession &m_session;
     UserPrompts &m_prompts;

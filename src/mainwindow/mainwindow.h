@@ -10,26 +10,27 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
-class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QStatusBar;
-class QToolBar;
 
 namespace parlora {
 
+class EditCommands;
 class Keypad;
 class PersonalPanel;
+class ResultPane;
 class SessionSaver;
-class ResultListBox;
-class TextField;
 class UserPrompts;
+class WindowPanels;
 
 // frmMain, the program's one main window: the translation input and results,
-// the personal dictionary panel on the right and the keypad below, both
-// revealed by widening or lengthening the fixed-size window.
+// the personal dictionary panel on the right and the keypad below. The
+// window's parts live in their own classes: ResultPane shows translations,
+// PersonalPanel edits the user's pairs, Keypad types accented letters,
+// EditCommands does the clipboard and focus work and WindowPanels opens and
+// closes the panels. The window builds them, owns the actions that reach
+// them and runs start-up and shutdown.
 class MainWindow : public QMainWindow, public ProgressSink {
     Q_OBJECT
 public:
@@ -63,8 +64,13 @@ public:
     void optionsChanged();
     SessionSaver &saver() { return *m_saver; }
 
+    // The texts that come from the message table rather than from the
+    // caption lines (new menu items, accessible names), after a language
+    // switch has put the captions on the window.
+    void applyMessages();
+
     // ProgressSink: the status bar and the progress bar while loading and
-    // translating.
+    // translating. The bar shows only while there is work in progress.
     void setStatusText(const QString &text) override;
     void setProgressMaximum(int maximum) override;
     void setProgressValue(int value) override;
@@ -85,19 +91,18 @@ protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Building the window.
-    void createMainArea();
-    void createToolbar();
-    void createPersonalPanel();
-    void createKeypad();
+    QAction *makeAction(const char *name, QObject *parent = nullptr);
+    void createActions();
     void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createCentralArea();
     void createPopupMenus();
-    void connectFocusTracking();
+    void connectActions();
     void placeWindow();
-    void resizeClientArea(int width, int height);
 
     // Start-up problems and shutdown.
     void reportLoadProblems(const LoadResult &result);
@@ -108,36 +113,23 @@ private:
     // Translation and direction.
     void translateFromButton();
     void translateInput();
-    void takeSimilarWord();
-    void addResultLine(ResultListBox *list, const QString &text);
-    void setDirection(bool language1ToLanguage2);
+    void lookUpWord(const QString &word);
+    void chooseItalianToPortuguese();
+    void choosePortugueseToItalian();
     void swapDirection();
+    void setDirection(bool language1ToLanguage2);
     void showDirection();
-
-    // Panels.
-    void togglePersonalPanel();
-    void toggleKeypad();
+    void focusInput();
     void clearFields();
-    void dispatchToolbarKey(const QString &key);
 
-    // Editing and focus.
-    void cut();
-    void copy();
-    void paste();
-    QString focusedControlText(bool &hasText) const;
-    void textFieldFocused(TextField *field);
-    void textFieldLeft();
-    void showHint(int message);
-    TextField *lastTextFieldWidget() const;
-    void typeLetter(const QString &letter);
-    void showPopup(QMenu *menu, QWidget *control, const QPoint &globalPosition);
-
-    // Personal dictionary panel.
+    // Panels, and the personal dictionary's history.
+    void togglePersonalPanelFromStrip();
+    void toggleKeypadFromStrip();
     void undoPersonal();
     void redoPersonal();
     void updateUndoRedo(bool canUndo, bool canRedo);
-    void setDeleteEnabled(bool enabled);
 
+    void endWork();
     QString message(int index) const;
     QString applicationTitle() const;
 
@@ -146,18 +138,39 @@ private:
     SessionSaver *m_saver = nullptr;
     bool m_firstActivationDone = false;
     bool m_ended = false;
-    // WidestItem: the widest line added to either result list since the
-    // last translation started.
-    int m_widestItem = 0;
     int m_progressMaximum = 0;
-    // The tracked control that last gained the focus, until it really loses
-    // it (not to a menu or another window).
-    QWidget *m_trackedFocus = nullptr;
-    QIcon m_picItal;
-    QIcon m_picPort;
 
-    QWidget *m_client = nullptr;
-    QToolBar *m_toolbar = nullptr;
+    ResultPane *m_results = nullptr;
+    PersonalPanel *m_frm1 = nullptr;
+    Keypad *m_frakeyb = nullptr;
+    QPushButton *m_cmdDiz = nullptr;
+    QPushButton *m_cmdTast = nullptr;
+    QLabel *m_statusText = nullptr;
+    QProgressBar *m_barAtividade = nullptr;
+    EditCommands *m_editing = nullptr;
+    WindowPanels *m_panels = nullptr;
+
+    // Menu bar and toolbar.
+    QAction *m_menuImporta = nullptr;
+    QAction *m_menuPulisci = nullptr;
+    QAction *m_menuEsci = nullptr;
+    QAction *m_menuTaglia = nullptr;
+    QAction *m_menuCopia1 = nullptr;
+    QAction *m_menuIncolla = nullptr;
+    QAction *m_menuItaPorto = nullptr;
+    QAction *m_menuPortoIta = nullptr;
+    QAction *m_menuInverti = nullptr;
+    QAction *m_menuNuovaRicerca = nullptr;
+    QAction *m_menuDizionarioPersonale = nullptr;
+    QAction *m_menuTastiera = nullptr;
+    QAction *m_menuConfigurazione = nullptr;
+    QMenu *m_menuDizionario = nullptr;
+    QAction *m_menuInserisci = nullptr;
+    QAction *m_menuCancella = nullptr;
+    QAction *m_menuAnnulla = nullptr;
+    QAction *m_menuRipeti = nullptr;
+    QAction *m_menuHelp = nullptr;
+    QAction *m_menuInfo = nullptr;
     QAction *m_tbOpzioni = nullptr;
     QAction *m_tbCut = nullptr;
     QAction *m_tbCopy = nullptr;
@@ -165,40 +178,13 @@ private:
     QAction *m_tbDizionario = nullptr;
     QAction *m_tbTastierino = nullptr;
     QAction *m_tbRecycling = nullptr;
-    QWidget *m_line2 = nullptr;
-    QLabel *m_lblLingua1 = nullptr;
-    QLabel *m_lblLingua2 = nullptr;
-    QPushButton *m_cmdTraduz = nullptr;
-    TextField *m_txtParola = nullptr;
-    ResultListBox *m_lstTraduzioni = nullptr;
-    ResultListBox *m_lstSimili = nullptr;
-    QPlainTextEdit *m_text1 = nullptr;
-    QStatusBar *m_statusBar1 = nullptr;
-    QProgressBar *m_barAtividade = nullptr;
-    QPushButton *m_cmdTast = nullptr;
-    QPushButton *m_cmdDiz = nullptr;
-
-    PersonalPanel *m_frm1 = nullptr;
-    TextField *m_txtParolaIta = nullptr;
-    TextField *m_txtParolaLin = nullptr;
-    QListWidget *m_lstDicPer = nullptr;
-
-    Keypad *m_frakeyb = nullptr;
-
-    QAction *m_menuImporta = nullptr;
-    QAction *m_menuTaglia = nullptr;
-    QAction *m_menuIncolla = nullptr;
-    QAction *m_menuItaPorto = nullptr;
-    QAction *m_menuPortoIta = nullptr;
-    QAction *m_menuDizionarioPersonale = nullptr;
-    QAction *m_menuTastiera = nullptr;
-    QMenu *m_menuDizionario = nullptr;
-    QAction *m_menuCancella = nullptr;
-    QAction *m_menuAnnulla = nullptr;
-    QAction *m_menuRipeti = nullptr;
+    // Pop-up menus.
     QMenu *m_menuPopup = nullptr;
     QMenu *m_menuPopup2 = nullptr;
     QMenu *m_menuDizionario2 = nullptr;
+    QAction *m_menuCopia2 = nullptr;
+    QAction *m_menuCopia3 = nullptr;
+    QAction *m_menuTraduci = nullptr;
     QAction *m_menuCancella2 = nullptr;
     QAction *m_menuAnnulla2 = nullptr;
     QAction *m_menuRipeti2 = nullptr;

@@ -1,6 +1,7 @@
 #include "mainwindow/parlorasession.h"
 
 #include "localisation/builtinmessages.h"
+#include "localisation/rememberedlanguage.h"
 
 namespace parlora {
 
@@ -30,13 +31,21 @@ LoadResult ParloraSession::loadData(ProgressSink &progress)
 
 SaveResult ParloraSession::saveSettings()
 {
-    const quint8 value = composeSettingsByte(settings, interfaceLanguage.GetInterfaceLanguage());
-    if (m_savedSettingsByte == value && FileExists(locations.settingsFile))
-        return {};
-    const SaveResult written = writeSettingsByte(locations.settingsFile, value);
-    if (written)
+    const QString language = interfaceLanguage.GetInterfaceLanguage();
+    const quint8 value = composeSettingsByte(settings, language);
+    if (m_savedSettingsByte != value || !FileExists(locations.settingsFile)) {
+        const SaveResult written = writeSettingsByte(locations.settingsFile, value);
+        if (!written)
+            return written;
         m_savedSettingsByte = value;
-    return written;
+    }
+    // A language the byte cannot name is remembered by name beside it.
+    if (settingsByteNamesLanguage(value) || m_rememberedLanguage == language)
+        return {};
+    const SaveResult remembered = rememberLanguage(rememberedLanguageFile(locations.settingsFile), language);
+    if (remembered)
+        m_rememberedLanguage = language;
+    return remembered;
 }
 
 SaveResult ParloraSession::savePersonalDictionary()

@@ -62,6 +62,7 @@ private:
     // Built after loading because it may precompute search forms.
     std::optional<Translator> m_translator;
     std::optional<quint8> m_savedSettingsByte;
+    QString m_rememberedLanguage;
 };
 
 } // namespace parlora

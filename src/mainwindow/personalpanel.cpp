@@ -1,63 +1,97 @@
 #include "mainwindow/personalpanel.h"
 
+#include "artwork/controlstyle.h"
+#include "artwork/icons.h"
+#include "dictionary/languagepair.h"
 #include "dictionary/personaldictionary.h"
 #include "localisation/builtinmessages.h"
 #include "localisation/interfacelanguage.h"
-#include "mainwindow/artwork.h"
-#include "mainwindow/controlstyle.h"
+#include "mainwindow/personalentriesmodel.h"
 #include "mainwindow/textfield.h"
 #include "mainwindow/userprompts.h"
-#include "platform/twips.h"
+#include "platform/accessibletext.h"
 
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QToolButton>
 
 namespace parlora {
 
-using namespace controlstyle;
+using controlstyle::Tint;
 
 namespace {
-
-// Headings may reach left as far as the frame's inner margin.
-constexpr int PanelHeadingLeftmostTwips = 120;
-// Language names differ in length between fonts; their labels reach into
-// the free space on their right so that no name is cut.
-constexpr int LanguageLabelRoom = 1380;
+// The insert picture is drawn 32 by 32.
+constexpr QSize InsertPictureSize(32, 32);
+// The panel's first size, as it was designed (5175 by 5415 twips).
+constexpr QSize DesignedSize(345, 361);
 } // namespace
 
 PersonalPanel::PersonalPanel(PersonalDictionary &store, const InterfaceLanguage &language, UserPrompts &prompts,
                              QWidget *parent)
-    : QGroupBox(QStringLiteral("Dizionario Personale"), parent), m_store(store), m_language(language),
-      m_prompts(prompts)
+    : QGroupBox(parent), m_store(store), m_language(language), m_prompts(prompts),
+      m_entries(new PersonalEntriesModel(store, this))
 {
     setObjectName(QStringLiteral("frm1"));
-    makeHeadingLabel(this, "lblParola3", QStringLiteral("Parole "), twipsRect(285, 315, 495, 195), twips(PanelHeadingLeftmostTwips));
-    makeLabel(this, "lblLingua3", QStringLiteral("(Italiano)"), twipsRect(840, 300, LanguageLabelRoom, 195), true);
-    makeLabel(this, "lblParola4", QStringLiteral("Traduzione "), twipsRect(255, 945, 825, 255));
-    makeLabel(this, "lblLingua4", QStringLiteral("(Portugu\u00eas)"), twipsRect(1140, 945, LanguageLabelRoom, 195),
-              true);
+    buildControls();
+    connect(m_picture1, &QToolButton::clicked, this, &PersonalPanel::insertPair);
+    for (QObject *control : {static_cast<QObject *>(m_txtParolaIta), static_cast<QObject *>(m_txtParolaLin),
+                             static_cast<QObject *>(m_lstDicPer)})
+        control->installEventFilter(this);
+}
 
-    m_txtParolaIta = makeInputField(this, "txtParolaIta", twipsRect(255, 585, 3660, 315));
+void PersonalPanel::buildControls()
+{
+    m_wordHeading = makeFieldHeading(this, "lblParola3", "lblLingua3");
+    m_translationHeading = makeFieldHeading(this, "lblParola4", "lblLingua4");
 
-    m_txtParolaLin = makeInputField(this, "txtParolaLin", twipsRect(240, 1215, 3660, 360));
+    m_txtParolaIta = makeInputField(this, "txtParolaIta");
+    m_txtParolaLin = makeInputField(this, "txtParolaLin");
+    m_wordHeading.caption->setBuddy(m_txtParolaIta);
+    m_translationHeading.caption->setBuddy(m_txtParolaLin);
 
     // A picture that works as a button; it never takes the focus away from
-    // the field the user was typing in.
+    // the field the user was typing in (Enter in a field does the same).
     m_picture1 = new QToolButton(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setGeometry(twipsRect(4245, 750, 690, 540));
     m_picture1->setAutoRaise(true);
     m_picture1->setFocusPolicy(Qt::NoFocus);
-    m_picture1->setIcon(artwork::insertPair());
-    m_picture1->setIconSize(m_picture1->size() - QSize(4, 4));
+    m_picture1->setIcon(icons::artwork(QStringLiteral("insert-pair")));
+    m_picture1->setIconSize(InsertPictureSize);
     m_picture1->setCursor(Qt::PointingHandCursor);
-    connect(m_picture1, &QToolButton::clicked, this, &PersonalPanel::insertPair);
 
-    m_lstDicPer = new QListWidget(this);
+    m_lstDicPer = new QListView(this);
     m_lstDicPer->setObjectName(QStringLiteral("lstDicPer"));
-    m_lstDicPer->setGeometry(twipsRect(225, 1680, 4720, 3600));
-    setBackground(m_lstDicPer, m_lstDicPer->palette().color(QPalette::ToolTipBase));
+    m_lstDicPer->setModel(m_entries);
+    // Every row is one line of text: the view need not measure each one.
+    m_lstDicPer->setUniformItemSizes(true);
+    m_lstDicPer->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lstDicPer->setSelectionMode(QAbstractItemView::SingleSelection);
+    controlstyle::applyTint(m_lstDicPer, Tint::Note);
+
+    auto *grid = new QGridLayout(this);
+    grid->addLayout(m_wordHeading.row, 0, 0);
+    grid->addWidget(m_txtParolaIta, 1, 0);
+    grid->addLayout(m_translationHeading.row, 2, 0);
+    grid->addWidget(m_txtParolaLin, 3, 0);
+    grid->addWidget(m_picture1, 0, 1, 4, 1, Qt::AlignCenter);
+    grid->addWidget(m_lstDicPer, 4, 0, 1, 2);
+    grid->setRowStretch(4, 1);
+}
+
+void PersonalPanel::showLanguageNames(const LanguagePair &pair)
+{
+    m_wordHeading.language->setText(QStringLiteral("(%1)").arg(pair.Language1Name));
+    m_translationHeading.language->setText(QStringLiteral("(%1)").arg(pair.Language2Name));
+}
+
+void PersonalPanel::updateAccessibleTexts()
+{
+    describe(m_txtParolaIta, labelled(m_wordHeading.caption, m_wordHeading.language));
+    describe(m_txtParolaLin, labelled(m_translationHeading.caption, m_translationHeading.language));
+    describe(m_picture1, m_picture1->toolTip());
+    describe(m_lstDicPer, title());
 }
 
 void PersonalPanel::insertPair()
@@ -102,13 +136,22 @@ void PersonalPanel::warnAndFocus(int message, QWidget *field)
     field->setFocus(Qt::OtherFocusReason);
 }
 
+QSize PersonalPanel::sizeHint() const
+{
+    return QGroupBox::sizeHint().expandedTo(DesignedSize);
+}
+
+int PersonalPanel::selectedRow() const
+{
+    const QModelIndexList selected = m_lstDicPer->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
+}
+
 void PersonalPanel::deleteSelected()
 {
-    // The list's lines are the store's entries in order, so a line's row is
-    // the entry's position; no selection leaves the store unchanged.
-    const QList<QListWidgetItem *> selected = m_lstDicPer->selectedItems();
-    const int position = selected.isEmpty() ? -1 : m_lstDicPer->row(selected.constFirst());
-    m_store.DeleteEntry(position);
+    // The list's rows are the store's entries in order, so a row is the
+    // entry's position; no selection leaves the store unchanged.
+    m_store.DeleteEntry(selectedRow());
     render();
 }
 
@@ -130,14 +173,35 @@ void PersonalPanel::redo()
 
 void PersonalPanel::render()
 {
-    m_lstDicPer->clear();
-    m_lstDicPer->addItems(m_store.RenderEntries());
+    m_entries->syncWithStore();
+    // After a command no entry is selected, so the next Delete cannot hit
+    // one the user did not choose.
+    m_lstDicPer->clearSelection();
+    m_lstDicPer->setCurrentIndex({});
 }
 
 void PersonalPanel::clearFields()
 {
     m_txtParolaIta->clear();
     m_txtParolaLin->clear();
+}
+
+bool PersonalPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((watched == m_txtParolaIta || watched == m_txtParolaLin) && isEnterKey(key->key())) {
+            // Enter adds the pair; the field never receives the line break.
+            if (!key->isAutoRepeat())
+                insertPair();
+            return true;
+        }
+        if (watched == m_lstDicPer && key->key() == Qt::Key_Delete) {
+            deleteSelected();
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
 }
 
 } // namespace parlora

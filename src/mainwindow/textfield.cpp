@@ -1,8 +1,10 @@
 #include "mainwindow/textfield.h"
 
-#include "mainwindow/controlstyle.h"
+#include "artwork/controlstyle.h"
 
 #include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QLabel>
 
 namespace parlora {
 
@@ -41,14 +43,26 @@ void TextField::focusInEvent(QFocusEvent *event)
     QLineEdit::focusInEvent(event);
 }
 
-TextField *makeInputField(QWidget *parent, const char *name, const QRect &geometry)
+TextField *makeInputField(QWidget *parent, const char *name)
 {
     auto *field = new TextField(parent);
     field->setObjectName(QLatin1String(name));
-    field->setGeometry(geometry);
     field->setFont(controlstyle::fieldFont(field->font()));
-    controlstyle::setBackground(field, controlstyle::LightRed);
+    controlstyle::applyTint(field, controlstyle::Tint::Input);
     return field;
+}
+
+FieldHeading makeFieldHeading(QWidget *parent, const char *captionName, const char *languageName)
+{
+    FieldHeading heading;
+    heading.caption = controlstyle::makeCaptionLabel(parent, captionName, {});
+    heading.language = controlstyle::makeCaptionLabel(parent, languageName, {});
+    controlstyle::applyTint(heading.language, controlstyle::Tint::LanguageName);
+    heading.row = new QHBoxLayout;
+    heading.row->addWidget(heading.caption);
+    heading.row->addWidget(heading.language);
+    heading.row->addStretch();
+    return heading;
 }
 
 } // namespace parlora

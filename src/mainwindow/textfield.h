@@ -2,6 +2,9 @@
 
 #include <QLineEdit>
 
+class QHBoxLayout;
+class QLabel;
+
 namespace parlora {
 
 // A one-line text field that remembers its selection when it loses the
@@ -25,7 +28,22 @@ private:
     int m_savedLength = 0;
 };
 
+// Return and the keypad's Enter both confirm what was typed.
+inline bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 // The program's input fields all look alike: bold field font on light red.
-TextField *makeInputField(QWidget *parent, const char *name, const QRect &geometry);
+TextField *makeInputField(QWidget *parent, const char *name);
+
+// The heading above a field or list: its caption and, beside it, the name of
+// the language shown there, in the language colour; side by side in a row.
+struct FieldHeading {
+    QLabel *caption = nullptr;
+    QLabel *language = nullptr;
+    QHBoxLayout *row = nullptr;
+};
+FieldHeading makeFieldHeading(QWidget *parent, const char *captionName, const char *languageName);
 
 } // namespace parlora

@@ -1,5 +1,12 @@
 #include "morphology/baseforms.h"
 
+#include "morphology/hunspellreduction.h"
+#include "morphology/mappedformtable.h"
+#include "platform/textfile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
 #include <QSet>
 
 namespace parlora::morphology {
@@ -25,8 +32,9 @@ void waitFor(const std::shared_future<T> &future)
 }
 } // namespace
 
-BaseForms::BaseForms(QString tableFile, QStringList hunspellDictionaries)
-    : m_tableFile(std::move(tableFile)), m_hunspellDictionaries(std::move(hunspellDictionaries))
+BaseForms::BaseForms(QString tableFile, QStringList hunspellDictionaries, QString cacheFolder)
+    : m_tableFile(std::move(tableFile)), m_hunspellDictionaries(std::move(hunspellDictionaries)),
+      m_cacheFolder(std::move(cacheFolder))
 {
 }
 
@@ -40,20 +48,81 @@ BaseForms::~BaseForms()
 void BaseForms::startTable(std::launch policy) const
 {
     std::call_once(m_tableStarted, [this, policy] {
-        m_table = std::async(policy, [file = m_tableFile] {
+        m_table = std::async(policy, [file = m_tableFile, cacheFolder = m_cacheFolder] {
                       auto loaded = std::make_shared<Table>();
-                      loaded->result = loaded->table.load(file);
+                      const std::optional<MappedFormTable::Stamp> stamp =
+                          cacheFolder.isEmpty() ? std::nullopt : MappedFormTable::stampOf(file);
+                      const QString cacheFile = stamp ? cachedTablePath(cacheFolder, file) : QString();
+                      if (stamp) {
+                          if (std::unique_ptr<MappedFormTable> mapped = MappedFormTable::open(cacheFile, *stamp)) {
+                              loaded->lookup = std::move(mapped);
+                              return std::shared_ptr<const Table>(std::move(loaded));
+                          }
+                      }
+                      auto parsed = std::make_unique<FormTable>();
+                      loaded->result = parsed->load(file);
+                      // Kept for the next start; a cache that cannot be
+                      // written only means parsing again.
+                      if (stamp && loaded->result.ok && MappedFormTable::stampOf(file) == stamp)
+                          (void)writeFileAtomically(cacheFile, MappedFormTable::serialize(*stamp, *parsed));
+                      loaded->lookup = std::move(parsed);
                       return std::shared_ptr<const Table>(std::move(loaded));
                   }).share();
     });
 }
 
+void BaseForms::reduceHunspellTo(QString cacheKey, HeadwordList headwords)
+{
+    m_reductionKey = std::move(cacheKey);
+    m_headwords = std::move(headwords);
+}
+
+namespace {
+
+// The reduced copy of the dictionary in the cache folder, made when missing;
+// the system dictionary itself when no copy can be made.
+QStringList reducedDictionaries(const QStringList &dictionaries, const QString &cacheFolder, const QString &key,
+                                const BaseForms::HeadwordList &headwords)
+{
+    const QString system = firstInstalledDictionary(dictionaries);
+    if (system.isEmpty() || cacheFolder.isEmpty() || !headwords)
+        return dictionaries;
+    const QString name = QFileInfo(system).fileName();
+    const QByteArray hash =
+        QCryptographicHash::hash((key + u'\n' + system).toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    const QString copy = cacheFolder + QStringLiteral("/hunspell-%1-%2").arg(name, QString::fromLatin1(hash));
+    if (QFileInfo::exists(copy + QStringLiteral(".aff")) && QFileInfo::exists(copy + QStringLiteral(".dic")))
+        return {copy, system};
+    const FileBytes words = readDataFile(system + QStringLiteral(".dic"));
+    const FileBytes affixes = readDataFile(system + QStringLiteral(".aff"));
+    if (!words.ok || !affixes.ok)
+        return dictionaries;
+    const QStringList list = headwords();
+    const QSet<QString> keep(list.cbegin(), list.cend());
+    const std::optional<HunspellFiles> reduced =
+        reducedDictionary({affixes.bytes, words.bytes}, [&](const QString &word) { return keep.contains(word); });
+    // The word list last: a copy is taken as made only once both are there.
+    if (!reduced || !writeFileAtomically(copy + QStringLiteral(".aff"), reduced->affixes)
+        || !writeFileAtomically(copy + QStringLiteral(".dic"), reduced->words))
+        return dictionaries;
+    // Copies made for earlier headwords are of no more use.
+    const QFileInfo made(copy + QStringLiteral(".dic"));
+    for (const QFileInfo &old : QDir(cacheFolder).entryInfoList({QStringLiteral("hunspell-%1-*").arg(name)}, QDir::Files)) {
+        if (old.completeBaseName() != made.completeBaseName())
+            QFile::remove(old.filePath());
+    }
+    return {copy, system};
+}
+
+} // namespace
+
 void BaseForms::startHunspell(std::launch policy) const
 {
     std::call_once(m_hunspellStarted, [this, policy] {
-        m_hunspell = std::async(policy, [dictionaries = m_hunspellDictionaries] {
-                         return std::shared_ptr<const HunspellStemmer>(
-                             std::make_shared<HunspellStemmer>(dictionaries));
+        m_hunspell = std::async(policy, [dictionaries = m_hunspellDictionaries, cacheFolder = m_cacheFolder,
+                                         key = m_reductionKey, headwords = m_headwords] {
+                         return std::shared_ptr<const HunspellStemmer>(std::make_shared<HunspellStemmer>(
+                             reducedDictionaries(dictionaries, cacheFolder, key, headwords)));
                      }).share();
     });
 }
@@ -88,7 +157,7 @@ bool BaseForms::hunspellLoaded() const
 
 QStringList BaseForms::baseForms(const QString &word, const HeadwordTest &isHeadword) const
 {
-    const FormTable &forms = table().table;
+    const FormLookup &forms = *table().lookup;
     const QStringList listed = forms.bases(word);
     const QStringList rewritten = forms.rewrites(word);
     QStringList candidates;
@@ -122,9 +191,9 @@ QStringList BaseForms::baseForms(const QString &word, const HeadwordTest &isHead
 }
 
 PairBaseForms::PairBaseForms(const QString &language1Table, const QString &language2Table,
-                             const QString &hunspellFolder)
-    : m_language1(language1Table, italianDictionaries(hunspellFolder)),
-      m_language2(language2Table, portugueseDictionaries(hunspellFolder))
+                             const QString &hunspellFolder, const QString &cacheFolder)
+    : m_language1(language1Table, italianDictionaries(hunspellFolder), cacheFolder),
+      m_language2(language2Table, portugueseDictionaries(hunspellFolder), cacheFolder)
 {
 }
 

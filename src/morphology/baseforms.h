@@ -29,13 +29,22 @@ class BaseForms {
 public:
     using HeadwordTest = std::function<bool(const QString &word)>;
 
-    BaseForms(QString tableFile, QStringList hunspellDictionaries);
+    // With a cache folder, the table is kept there mapped (see
+    // MappedFormTable), for callers that start afresh for every lookup.
+    BaseForms(QString tableFile, QStringList hunspellDictionaries, QString cacheFolder = {});
     ~BaseForms();
     BaseForms(const BaseForms &) = delete;
     BaseForms &operator=(const BaseForms &) = delete;
 
     // Starts loading both sources on other threads, unless begun already.
     void loadInBackground() const;
+
+    // For callers that start afresh for every lookup (the terminal tool):
+    // Hunspell loads a copy of its word list reduced to the headwords, kept
+    // in the cache folder under the key (which changes whenever the
+    // headwords may have); headwords() is asked only to make the copy.
+    using HeadwordList = std::function<QStringList()>;
+    void reduceHunspellTo(QString cacheKey, HeadwordList headwords);
 
     // The base forms of the word that pass the test, in the order found.
     QStringList baseForms(const QString &word, const HeadwordTest &isHeadword) const;
@@ -45,7 +54,7 @@ public:
 
 private:
     struct Table {
-        FormTable table;
+        std::unique_ptr<FormLookup> lookup;
         FormTable::LoadResult result;
     };
     const Table &table() const;
@@ -55,6 +64,9 @@ private:
 
     QString m_tableFile;
     QStringList m_hunspellDictionaries;
+    QString m_cacheFolder;
+    QString m_reductionKey;
+    HeadwordList m_headwords;
     mutable std::once_flag m_tableStarted;
     mutable std::once_flag m_hunspellStarted;
     mutable std::shared_future<std::shared_ptr<const Table>> m_table;
@@ -66,10 +78,11 @@ private:
 class PairBaseForms {
 public:
     PairBaseForms(const QString &language1Table, const QString &language2Table,
-                  const QString &hunspellFolder = SystemDictionaryFolder);
+                  const QString &hunspellFolder = SystemDictionaryFolder, const QString &cacheFolder = {});
 
     // The language of the words searched in a direction (true: language 1).
     const BaseForms &source(bool direction) const { return direction ? m_language1 : m_language2; }
+    BaseForms &source(bool direction) { return direction ? m_language1 : m_language2; }
     void loadInBackground() const;
 
 private:

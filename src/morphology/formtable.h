@@ -7,6 +7,17 @@
 
 namespace parlora::morphology {
 
+// What the base-form lookup asks of a table of forms and rules, whether it
+// was read from its text or from the mapped cache of it.
+class FormLookup {
+public:
+    virtual ~FormLookup() = default;
+    // The bases listed for the form, in file order.
+    virtual QStringList bases(const QString &form) const = 0;
+    // The word rewritten by every rule whose ending it has, in file order.
+    virtual QStringList rewrites(const QString &word) const = 0;
+};
+
 // A base-form table of one language, as written in dic/ital.forms and
 // dic/portugal.forms (UTF-8, "#" comments):
 //   form<TAB>base      an inflected form and its dictionary form; a form
@@ -14,7 +25,7 @@ namespace parlora::morphology {
 //   *end<TAB>*new      a rule: a word longer than "end" that ends in it is
 //                      rewritten with "new" in place of that ending
 // Everything is compared in lower case.
-class FormTable {
+class FormTable final : public FormLookup {
 public:
     struct LoadResult {
         bool ok = true;
@@ -29,19 +40,21 @@ public:
     // The same from text already read.
     LoadResult parse(const QString &text);
 
-    // The bases listed for the form, in file order.
-    QStringList bases(const QString &form) const { return m_bases.value(form); }
-    // The word rewritten by every rule whose ending it has, in file order.
-    QStringList rewrites(const QString &word) const;
+    QStringList bases(const QString &form) const override { return m_bases.value(form); }
+    QStringList rewrites(const QString &word) const override;
 
     qsizetype formCount() const { return m_bases.size(); }
     qsizetype ruleCount() const { return m_rules.size(); }
 
-private:
     struct Rule {
         QString ending;
         QString replacement;
     };
+    // What the mapped cache stores.
+    const QHash<QString, QStringList> &forms() const { return m_bases; }
+    const QList<Rule> &rules() const { return m_rules; }
+
+private:
 
     QHash<QString, QStringList> m_bases;
     QList<Rule> m_rules;

@@ -14,20 +14,25 @@ const QString WordsExtension = QStringLiteral(".dic");
 const char *const Latin1 = "ISO8859-1";
 } // namespace
 
-HunspellStemmer::HunspellStemmer(const QStringList &dictionaries)
+QString firstInstalledDictionary(const QStringList &dictionaries)
 {
     for (const QString &dictionary : dictionaries) {
-        const QString affix = dictionary + AffixExtension;
-        const QString words = dictionary + WordsExtension;
-        if (!QFileInfo(affix).isFile() || !QFileInfo(words).isFile())
-            continue;
-        m_hunspell = std::make_unique<Hunspell>(QFile::encodeName(affix).constData(),
-                                                QFile::encodeName(words).constData());
-        m_dictionary = dictionary;
-        const std::string encoding = m_hunspell->get_dict_encoding();
-        m_utf8 = encoding == "UTF-8" || encoding == "utf-8";
-        return;
+        if (QFileInfo(dictionary + AffixExtension).isFile() && QFileInfo(dictionary + WordsExtension).isFile())
+            return dictionary;
     }
+    return {};
+}
+
+HunspellStemmer::HunspellStemmer(const QStringList &dictionaries)
+{
+    const QString dictionary = firstInstalledDictionary(dictionaries);
+    if (dictionary.isEmpty())
+        return;
+    m_hunspell = std::make_unique<Hunspell>(QFile::encodeName(dictionary + AffixExtension).constData(),
+                                            QFile::encodeName(dictionary + WordsExtension).constData());
+    m_dictionary = dictionary;
+    const std::string encoding = m_hunspell->get_dict_encoding();
+    m_utf8 = encoding == "UTF-8" || encoding == "utf-8";
 }
 
 HunspellStemmer::~HunspellStemmer() = default;

@@ -37,6 +37,10 @@ private:
     bool m_utf8 = true;
 };
 
+// The first of the dictionaries whose .aff and .dic files both exist, as a
+// path without the extension; empty when there is none.
+QString firstInstalledDictionary(const QStringList &dictionaries);
+
 // Where Debian keeps the system dictionaries, and the ones each of our
 // languages uses, in order of preference.
 inline const QString SystemDictionaryFolder = QStringLiteral("/usr/share/hunspell");

@@ -8,16 +8,18 @@
 namespace parlora {
 
 // Hands an address (web page, mail address, local file) to whatever the
-// desktop has registered for it. Windows receive one of these instead of
-// calling the desktop directly, so tests can see what would have opened.
-using ShellOpener = std::function<void(const QUrl &address)>;
+// desktop has registered for it, and says whether that worked. Windows
+// receive one of these instead of calling the desktop directly, so tests can
+// see what would have opened.
+using ShellOpener = std::function<bool(const QUrl &address)>;
 
-// The desktop's own handler. Its result is ignored on purpose: with no
-// browser or mail program installed there is nothing useful to tell the user
-// that the desktop has not already shown.
+// The desktop's own handler. False when the desktop has no program for the
+// address (no browser, no mail program, no xdg-open): the window then says
+// so, with the address, so that the user can open it another way.
 ShellOpener systemShellOpener();
 
-// Opens a web address or a "mailto:" address given as text.
-void ShellOpen(const ShellOpener &opener, const QString &target);
+// Opens a web address or a "mailto:" address given as text; false when the
+// address is malformed or could not be opened.
+bool ShellOpen(const ShellOpener &opener, const QString &target);
 
 } // namespace parlora

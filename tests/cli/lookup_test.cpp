@@ -70,7 +70,7 @@ protected:
         QByteArray out;
         QByteArray err;
         cli::LookupIo io;
-        io.programFolder = m_folder.path();
+        io.dataSearch = {m_folder.path(), true, "dic/portital.diz", {m_folder.path()}};
         io.standardInputIsTerminal = input.isEmpty();
         io.readLine = [&](QByteArray &line) {
             if (lines.isEmpty())
@@ -174,7 +174,7 @@ TEST_F(Lookup, DefaultsDoNotDependOnWhatTheWindowSaved)
 
     cli::LookupIo io;
     QByteArray out;
-    io.programFolder = m_folder.path();
+    io.dataSearch = {m_folder.path(), true, "dic/portital.diz", {m_folder.path()}};
     io.writeOut = [&](const QByteArray &bytes) { return (out += bytes), true; };
     io.writeErr = [](const QByteArray &) {};
     EXPECT_EQ(cli::runLookup({"--saved", "canx"}, io), cli::ExitNotFound);
@@ -223,6 +223,15 @@ TEST_F(Lookup, ErrorsExitWithTwo)
     EXPECT_TRUE(help.out.contains("--no-base-forms"));
     EXPECT_EQ(runProcess({"--version"}, {}).out, "parlora-lookup 3.1\n");
 
+    // Without data, the folders looked in are named.
+    cli::LookupIo nowhere;
+    QByteArray err;
+    nowhere.dataSearch = {{}, false, "dic/portital.diz", {"/opt/a", "/opt/share/parlora"}};
+    nowhere.writeOut = [](const QByteArray &) { return true; };
+    nowhere.writeErr = [&](const QByteArray &bytes) { err += bytes; };
+    EXPECT_EQ(cli::runLookup({"casa"}, nowhere), cli::ExitFailure);
+    EXPECT_TRUE(err.contains("/opt/a, /opt/share/parlora")) << err.toStdString();
+
     // Output that cannot be written is a failure, not a success.
     EXPECT_EQ(runProcess({"--from", "it", "casa"}, {}, "/dev/full").exitCode, 2);
 
@@ -239,6 +248,18 @@ TEST_F(Lookup, ErrorsExitWithTwo)
     const LookupOutput unreadable = run({"casa"});
     EXPECT_EQ(unreadable.exitCode, 2);
     EXPECT_TRUE(unreadable.err.contains(huge.fileName())) << unreadable.err.toStdString();
+}
+
+TEST_F(Lookup, ExportsThePersonalDictionary)
+{
+    const QString file = m_cache.filePath("mine.csv");
+    const LookupOutput result = run({"--export-personal", file});
+    EXPECT_EQ(result.exitCode, 0);
+    QFile exported(file);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_EQ(exported.readAll(), QByteArray("Italiano,Portugu\xc3\xaas\ngatto,gato\n"));
+    EXPECT_EQ(run({"--export-personal", m_cache.filePath("new folder/x.tsv")}).exitCode, 0);
+    EXPECT_EQ(run({"--export-personal", m_cache.path()}).exitCode, 2) << "a folder is no file";
 }
 
 TEST_F(Lookup, WritesNoFileButTheCache)

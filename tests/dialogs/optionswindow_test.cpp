@@ -4,9 +4,11 @@
 #include "dialogs/updatewindow.h"
 #include "localisation/builtinmessages.h"
 #include "localhttpserver.h"
+#include "../support/qtprinters.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -34,7 +36,10 @@ protected:
         language.SetInterfaceLanguage(QStringLiteral("Italiano"));
         settings.SimilarWordSearch = true;
         window.setMessagePresenter([this](QWidget *, const QString &text) { messages << text; });
-        window.setShellOpener([this](const QUrl &address) { opened << address; });
+        window.setShellOpener([this](const QUrl &address) {
+            opened << address;
+            return true;
+        });
         window.setUpdateCheckSetup({server.address(), downloads.path(), {}});
         window.show();
     }
@@ -46,7 +51,10 @@ protected:
             lines << QStringLiteral("%1 %2%3").arg(name).arg(line).arg(captionTail);
         lines << QStringLiteral("# messages");
         for (int index = 0; index < UsedMessageCount; ++index)
-            lines << QStringLiteral("%1 message %2").arg(name).arg(index);
+            lines << QStringLiteral("%1 message %2").arg(name).arg(index)
+                        + (index >= Message::LanguageSwitchFailed && index <= Message::LinkCannotBeOpened
+                               ? QStringLiteral(" %1 %2")
+                               : QString());
         addFile(name + QStringLiteral(".lng"), lines.join(QStringLiteral("\r\n")).toLatin1());
     }
     void addFile(const QString &name, const QByteArray &bytes)
@@ -56,11 +64,27 @@ protected:
     }
     template <typename T> T *control(const char *name) { return window.findChild<T *>(QLatin1String(name)); }
     void click(const char *name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
-    void choose(const QString &name, bool similar, bool phrasebook)
+    void choose(const QString &name, bool similar, bool phrasebook, bool baseForms = true)
     {
         control<QComboBox>("cmbLingua")->setCurrentText(name);
         control<QCheckBox>("ckbSimili")->setChecked(similar);
         control<QCheckBox>("ckbFrasario")->setChecked(phrasebook);
+        control<QCheckBox>("ckbFormeBase")->setChecked(baseForms);
+    }
+    // Picks an entry of the language list the way a user does: the list is
+    // opened and the entry clicked.
+    void pickFromList(const QString &name)
+    {
+        auto *box = control<QComboBox>("cmbLingua");
+        box->showPopup();
+        QAbstractItemView *list = box->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+        const int row = box->findText(name);
+        ASSERT_GE(row, 0) << name.toStdString();
+        const QRect entry = list->visualRect(list->model()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+        QTRY_VERIFY(!list->window()->isVisible());
+        QCoreApplication::processEvents();
     }
     QString updateAnnouncement() const
     {
@@ -87,13 +111,14 @@ TEST_F(OptionsWindowTest, OkSwitchesLanguageStoresTheBoxesAndShowsThemNextTime)
     QDir(folder.path()).mkpath(QStringLiteral("lang/Folder.lng"));
     int changes = 0;
     window.setOptionsChangedListener([&] { ++changes; });
-    choose(QStringLiteral("English"), false, true);
+    choose(QStringLiteral("English"), false, true, false);
 
     click("cmdOK");
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(language.GetInterfaceLanguage(), QStringLiteral("English"));
     EXPECT_FALSE(settings.SimilarWordSearch);
     EXPECT_TRUE(settings.PhrasebookSearch);
+    EXPECT_FALSE(settings.BaseFormSearch);
     EXPECT_EQ(changes, 1);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("English 25")) << "the switch reaches this window too";
@@ -106,6 +131,42 @@ TEST_F(OptionsWindowTest, OkSwitchesLanguageStoresTheBoxesAndShowsThemNextTime)
     EXPECT_EQ(box->currentText(), QStringLiteral("English"));
     EXPECT_FALSE(control<QCheckBox>("ckbSimili")->isChecked());
     EXPECT_TRUE(control<QCheckBox>("ckbFrasario")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("ckbFormeBase")->isChecked());
+}
+
+// Choosing from the list was the usual way to switch, and it did nothing:
+// closing the list counted as coming back from another window, which put
+// the current language back into the box.
+TEST_F(OptionsWindowTest, ALanguageChosenFromTheOpenedListIsApplied)
+{
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    pickFromList(QStringLiteral("English"));
+    EXPECT_EQ(control<QComboBox>("cmbLingua")->currentText(), QStringLiteral("English"));
+    click("cmdOK");
+    EXPECT_EQ(language.GetInterfaceLanguage(), QStringLiteral("English"));
+}
+
+// Only a language that can be applied is offered; a file saved by a Linux
+// editor (LF line ends, UTF-8) is one of them.
+TEST_F(OptionsWindowTest, TheListOffersExactlyTheLanguagesThatCanBeApplied)
+{
+    QByteArray unixUtf8 = "# saved on Linux\n";
+    for (int line = 1; line <= 57; ++line)
+        unixUtf8 += "Fran\xc3\xa7" "ais " + QByteArray::number(line) + "\n";
+    addFile(QStringLiteral("Fran\u00e7ais.lng"), unixUtf8);
+    addFile(QStringLiteral("Tronco.lng"), "File\r\nEsci\r\n");
+    window.hide();
+    window.show();
+    auto *box = control<QComboBox>("cmbLingua");
+    QStringList offered;
+    for (int row = 0; row < box->count(); ++row)
+        offered << box->itemText(row);
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("English"), QStringLiteral("Fran\u00e7ais"), QStringLiteral("Italiano")}));
+
+    choose(QStringLiteral("Fran\u00e7ais"), true, false);
+    click("cmdOK");
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Fran\u00e7ais 25")) << "read as UTF-8, not as mojibake";
 }
 
 TEST_F(OptionsWindowTest, LongCaptionsWidenTheControlsInsteadOfBeingCut)
@@ -114,29 +175,45 @@ TEST_F(OptionsWindowTest, LongCaptionsWidenTheControlsInsteadOfBeingCut)
     choose(QStringLiteral("Lungo"), true, false);
     click("cmdOK");
     window.show();
+    QCoreApplication::processEvents();
 
-    for (const char *name : {"ckbSimili", "ckbFrasario", "cmdUpdate", "cmdOK", "cmdAnnulla"}) {
+    for (const char *name : {"ckbSimili", "ckbFrasario", "ckbFormeBase", "cmdUpdate", "cmdOK", "cmdAnnulla", "Frame1"}) {
         auto *widget = control<QWidget>(name);
         EXPECT_GE(widget->width(), widget->sizeHint().width()) << name;
-        EXPECT_LE(widget->geometry().right(), window.width()) << name;
+        EXPECT_LE(widget->mapTo(&window, QPoint(widget->width(), 0)).x(), window.width()) << name;
     }
 }
 
-TEST_F(OptionsWindowTest, FailedSwitchKeepsEverythingAndSaysSo)
+// The reason was never told, and the message was Italian in every language.
+TEST_F(OptionsWindowTest, AFailedSwitchKeepsEverythingAndSaysWhyInTheUsersLanguage)
 {
-    for (const QString &typed : {QStringLiteral("Klingon"), QString(), QStringLiteral("english"),
-                                 QStringLiteral("../lang/English")}) {
-        SCOPED_TRACE(typed.toStdString());
+    addFile(QStringLiteral("Tronco.lng"), "File\r\nEsci\r\n");
+    const QString english41 = QStringLiteral("English message 41");
+    ASSERT_TRUE(language.SetInterfaceLanguage(QStringLiteral("English")));
+    const struct {
+        const char *typed;
+        const char *reason;
+    } cases[] = {
+        {"Klingon", "English message 43"},
+        {"", "English message 43"},
+        {"english", "English message 43"},
+        {"../lang/English", "English message 42"},
+        {"Tronco", "English message 45"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
         messages.clear();
-        choose(typed, false, true);
+        choose(QString::fromUtf8(c.typed), false, true);
 
         click("cmdOK");
 
-        EXPECT_EQ(messages, QStringList{QStringLiteral("Errore nel cambio della lingua")});
-        EXPECT_EQ(language.GetInterfaceLanguage(), QStringLiteral("Italiano"));
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].startsWith(english41)) << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].contains(QLatin1String(c.reason))) << messages[0].toStdString();
+        EXPECT_EQ(language.GetInterfaceLanguage(), QStringLiteral("English"));
         EXPECT_TRUE(settings.SimilarWordSearch && !settings.PhrasebookSearch);
         EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(control<QComboBox>("cmbLingua")->currentText(), typed) << "the user's entry stays";
+        EXPECT_EQ(control<QComboBox>("cmbLingua")->currentText(), QString::fromUtf8(c.typed)) << "the user's entry stays";
     }
 }
 

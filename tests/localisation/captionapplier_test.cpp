@@ -39,8 +39,8 @@ protected:
         for (const char *name : {"menuCancella2", "menuCopia2", "menuCopia3"})
             named(name, popup->addAction(QLatin1String(name)));
         auto *toolbar = m_main.addToolBar(QStringLiteral("tbToolBar"));
-        for (const char *key : {"Opzioni", "Cut", "Recycling"})
-            toolbar->addAction(QStringLiteral("button"))->setData(QLatin1String(key));
+        for (const char *name : {"tbOpzioni", "tbCut", "tbRecycling"})
+            named(name, toolbar->addAction(QIcon(), QString()));
         named("lblParola1", new QLabel(&m_main));
         named("txtParola", new QLineEdit(&m_main));
         named("Frame1", new QGroupBox(&m_options));
@@ -58,19 +58,12 @@ protected:
                       });
     }
     template <typename T>
-    QString shown(const QWidget &window, const char *name, QString (T::*property)() const)
+    static QString shown(const QWidget &window, const char *name, QString (T::*property)() const)
     {
         const T *target = window.findChild<T *>(QLatin1String(name));
         return target ? (target->*property)() : QStringLiteral("<no %1>").arg(QLatin1String(name));
     }
-    QString toolbarToolTip(const char *key) const
-    {
-        for (const QAction *action : m_main.findChildren<QAction *>()) {
-            if (action->data().toString() == QLatin1String(key))
-                return action->toolTip();
-        }
-        return {};
-    }
+    QString toolbarToolTip(const char *name) const { return shown(m_main, name, &QAction::toolTip); }
     static QString line(int number) { return QStringLiteral("line %1").arg(number); }
 
     QMainWindow m_main;
@@ -85,8 +78,10 @@ TEST_F(CaptionApplierTest, SetsEachKindOfTargetFromItsLine)
     EXPECT_EQ(shown(m_main, "menuCancella", &QAction::text), line(16));
     EXPECT_EQ(shown(m_main, "lblParola1", &QLabel::text), line(31));
     EXPECT_EQ(shown(m_main, "txtParola", &QWidget::toolTip), line(39));
-    EXPECT_EQ(toolbarToolTip("Opzioni"), line(47));
-    EXPECT_EQ(toolbarToolTip("Recycling"), line(55));
+    EXPECT_EQ(toolbarToolTip("tbOpzioni"), line(47));
+    EXPECT_EQ(toolbarToolTip("tbRecycling"), line(55));
+    // A toolbar button shows only its picture: the tooltip also names it.
+    EXPECT_EQ(shown(m_main, "tbRecycling", &QAction::text), line(55));
     EXPECT_EQ(m_options.windowTitle(), line(25));
     EXPECT_EQ(shown(m_options, "Frame1", &QGroupBox::title), line(26));
     EXPECT_EQ(shown(m_options, "ckbSimili", &QAbstractButton::text), line(27));
@@ -107,7 +102,7 @@ TEST_F(CaptionApplierTest, MarkupFromALanguageFileIsShownAsText)
     applyCaptions(lines, [&](CaptionWindow kind) -> QWidget * {
         return kind == CaptionWindow::Main ? static_cast<QWidget *>(&m_main) : nullptr;
     });
-    for (const QString &tip : {shown(m_main, "txtParola", &QWidget::toolTip), toolbarToolTip("Opzioni")}) {
+    for (const QString &tip : {shown(m_main, "txtParola", &QWidget::toolTip), toolbarToolTip("tbOpzioni")}) {
         EXPECT_FALSE(tip.contains(QStringLiteral("<img"))) << tip.toStdString();
         EXPECT_TRUE(tip.contains(QStringLiteral("&lt;img src="))) << "shown literally, as escaped text";
     }

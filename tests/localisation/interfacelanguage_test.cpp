@@ -4,6 +4,7 @@
 #include "localisation/interfacelanguage.h"
 #include "localisation/languagefile.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -87,12 +88,30 @@ TEST_F(InterfaceLanguageTest, UnusableLanguageChangesNothing)
     for (const char *name : {"Assente", "Tronco", "alfa", "", "../lang/Alfa"}) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(m_language.SetInterfaceLanguage(QLatin1String(name)));
-        EXPECT_FALSE(m_language.lastError().isEmpty());
+        EXPECT_NE(m_language.lastRefusal().problem, LanguageFileProblem::None);
         EXPECT_EQ(m_language.GetInterfaceLanguage(), QStringLiteral("Alfa"));
         EXPECT_EQ(m_applied.size(), 1) << "no caption may change";
         EXPECT_EQ(m_language.fixedLines().first(), QStringLiteral("Alfa caption 1"));
         EXPECT_EQ(m_language.messages().message(0), messageOf(QStringLiteral("Alfa"), 0));
     }
+}
+
+// The reason is told in the language the user is reading, which is still
+// the one before the failed switch.
+TEST_F(InterfaceLanguageTest, AFailureIsToldInTheCurrentLanguageWithItsReason)
+{
+    QStringList messages = test::numberedLines(QStringLiteral("Alfa message"), UsedMessageCount);
+    messages[Message::LanguageSwitchFailed] = QStringLiteral("Alfa cannot switch to %1: %2");
+    messages[Message::LanguageFileTooShort] = QStringLiteral("%1 has %2 of %3");
+    test::writeLanguageFile(m_dir.filePath(QStringLiteral("lang/Alfa.lng")),
+                            test::numberedLines(QStringLiteral("Alfa caption"), FixedLanguageLineCount) + messages);
+    writeLanguage(QStringLiteral("Tronco"), 0, 40);
+    ASSERT_TRUE(m_language.SetInterfaceLanguage(QStringLiteral("Alfa")));
+
+    ASSERT_FALSE(m_language.SetInterfaceLanguage(QStringLiteral("Tronco")));
+    EXPECT_EQ(m_language.failureText(QStringLiteral("Tronco")),
+              QStringLiteral("Alfa cannot switch to Tronco: %1 has 40 of 57")
+                  .arg(QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("lang/Tronco.lng")))));
 }
 
 } // namespace

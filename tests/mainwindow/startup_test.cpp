@@ -23,10 +23,11 @@ TEST_F(FirstStart, IsReadyWithTheInputFocusedAndThePanelsClosed)
     for (const char *name :
          {"menuCancella", "menuAnnulla", "menuRipeti", "menuCancella2", "menuAnnulla2", "menuRipeti2"})
         EXPECT_FALSE(run.action(name)->isEnabled()) << name;
-    // The panels lie outside the visible area.
-    const QRect visible = run.window().centralWidget()->rect();
-    EXPECT_FALSE(visible.intersects(run.find<QGroupBox>("frm1")->geometry()));
-    EXPECT_TRUE(visible.contains(run.find<QWidget>("cmdTast")->geometry()));
+    EXPECT_FALSE(run.find<QWidget>("frm1")->isVisible());
+    EXPECT_FALSE(run.find<QWidget>("frakeyb")->isVisible());
+    EXPECT_TRUE(run.find<QWidget>("cmdTast")->isVisible());
+    EXPECT_FALSE(run.find<QWidget>("barAtividade")->isVisible()) << "no work in progress";
+    EXPECT_EQ(run.window().windowTitle(), QStringLiteral("Parlora 3.1"));
 
     // Ctrl+Q ends the program from anywhere in the window.
     run.pressKey("txtParola", Qt::Key_Q, Qt::ControlModifier);
@@ -133,7 +134,7 @@ TEST(UserFiles, ChangesReachTheDiskWithoutQuitting)
     run.trigger("menuDizionarioPersonale");
     run.insertPersonal(QStringLiteral("mare"), QStringLiteral("mar"));
     QTRY_COMPARE(folder.personalDictionaryLines(), (QStringList{QStringLiteral("mare"), QStringLiteral("mar")}));
-    run.list("lstDicPer")->setCurrentRow(0);
+    run.selectRow("lstDicPer", 0);
     run.pressKey("lstDicPer", Qt::Key_Delete);
     QTRY_COMPARE(folder.personalDictionaryLines(), QStringList());
     run.trigger("menuAnnulla");
@@ -180,7 +181,10 @@ TEST(UserFiles, APersonalDictionaryWithLinuxLineEndsShowsItsPairsAndSurvives)
     EXPECT_EQ(file.readAll(), QByteArray("sole\nsol\nluna\nlua\nmare\nmar\n")) << "unchanged, so left as it was";
 }
 
-TEST(StartUp, UnknownSavedLanguageFallsBackToEnglishNextTime)
+// The settings byte names only the three shipped languages; a language of
+// the user's own comes back by the name kept beside it, and when its file
+// has gone the program starts in English, as the byte says.
+TEST(StartUp, ALanguageOfTheUsersOwnComesBackAfterARestart)
 {
     TestFolder folder;
     QStringList german;
@@ -189,13 +193,33 @@ TEST(StartUp, UnknownSavedLanguageFallsBackToEnglishNextTime)
     folder.writeLines(QStringLiteral("lang/Deutsch.lng"), german);
     {
         ParloraRun run(folder.path());
-        // A language other than the three known ones leaves no language bit.
         ASSERT_TRUE(run.session.interfaceLanguage.SetInterfaceLanguage(QStringLiteral("Deutsch")));
         run.close();
     }
-    EXPECT_EQ(quint8(folder.settingsBytes().at(0)) & 0x1c, 0);
-    ParloraRun next(folder.path());
-    EXPECT_EQ(next.session.interfaceLanguage.GetInterfaceLanguage(), QStringLiteral("English"));
+    EXPECT_EQ(quint8(folder.settingsBytes().at(0)) & 0x1c, 0) << "the byte keeps its meaning";
+    {
+        ParloraRun next(folder.path());
+        EXPECT_EQ(next.session.interfaceLanguage.GetInterfaceLanguage(), QStringLiteral("Deutsch"));
+        EXPECT_EQ(next.find<QMenu>("menuFile")->title(), QStringLiteral("&de 0"));
+        next.close();
+    }
+    ASSERT_TRUE(QFile::remove(folder.filePath(QStringLiteral("lang/Deutsch.lng"))));
+    ParloraRun last(folder.path());
+    EXPECT_EQ(last.session.interfaceLanguage.GetInterfaceLanguage(), QStringLiteral("English"));
+}
+
+// A byte written by a program that knew only the byte (an older Parlora)
+// names a shipped language: that one wins over the name kept beside it.
+TEST(StartUp, ALanguageNamedByTheSettingsByteWinsOverTheRememberedName)
+{
+    TestFolder folder;
+    folder.writeLines(QStringLiteral("lang/Deutsch.lng"), QStringList(80, QStringLiteral("de")));
+    QFile remembered(folder.filePath(QStringLiteral("language.txt")));
+    ASSERT_TRUE(remembered.open(QIODevice::WriteOnly) && remembered.write("Deutsch\n") == 8);
+    remembered.close();
+    folder.writeSettings(QByteArray("\x04\xff", 2));
+    ParloraRun run(folder.path());
+    EXPECT_EQ(run.session.interfaceLanguage.GetInterfaceLanguage(), QStringLiteral("Italiano"));
 }
 
 } // namespace

@@ -1,10 +1,14 @@
 #include "parlorarun.h"
 
+#include "mainwindow/resultpane.h"
+
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 namespace parlora::testing {
 namespace {
@@ -13,7 +17,7 @@ const QString Pt = QStringLiteral("pt");
 
 using Translation = WindowTest;
 
-TEST_F(Translation, BothDirectionsFromTheKeyboardTheButtonAndTheRecyclingButton)
+TEST_F(Translation, BothDirectionsFromTheKeyboardAndTheButton)
 {
     run.session.settings.PhrasebookSearch = true;
     // Start-up direction: Portuguese to Italian.
@@ -23,7 +27,6 @@ TEST_F(Translation, BothDirectionsFromTheKeyboardTheButtonAndTheRecyclingButton)
     EXPECT_EQ(run.field("txtParola")->selectedText(), QStringLiteral("c\u00e3o"));
 
     run.trigger("menuItaPorto");
-    EXPECT_EQ(run.find<QLabel>("lblLingua1")->text(), QStringLiteral("(Italiano)"));
     // Switching neither clears nor translates again.
     EXPECT_EQ(run.lines("lstTraduzioni"), QStringList{QStringLiteral("c\u00e3o --> cane")});
 
@@ -39,15 +42,38 @@ TEST_F(Translation, BothDirectionsFromTheKeyboardTheButtonAndTheRecyclingButton)
     run.click("cmdTraduz");
     EXPECT_TRUE(run.lines("lstTraduzioni").isEmpty());
     EXPECT_EQ(run.find<QPlainTextEdit>("Text1")->toPlainText(), resultText);
+}
 
-    // The toolbar's recycling button swaps back and forth.
-    for (const bool forward : {false, true}) {
-        run.action("tbRecycling")->trigger();
-        EXPECT_EQ(run.session.settings.Direction, forward);
-        EXPECT_EQ(run.action("menuItaPorto")->isChecked(), forward);
-        EXPECT_EQ(run.action("menuPortoIta")->isChecked(), !forward);
+// Every way of choosing the direction shows the same thing everywhere: the
+// labels name the languages, the menu ticks the direction, the button
+// shows the flags in that order.
+TEST_F(Translation, EveryDirectionSwitchNamesTheRightLanguages)
+{
+    const QString italian = QStringLiteral("(Italiano)"), portuguese = QStringLiteral("(Portugu\u00eas)");
+    const struct {
+        const char *name;
+        std::function<void()> switchDirection;
+        bool forward;
+    } steps[] = {
+        {"menuItaPorto", [&] { run.trigger("menuItaPorto"); }, true},
+        {"toolbar swap", [&] { run.action("tbRecycling")->trigger(); }, false},
+        {"Ctrl+D in the input", [&] { run.pressKey("txtParola", Qt::Key_D, Qt::ControlModifier); }, true},
+        {"menuInverti", [&] { run.trigger("menuInverti"); }, false},
+        {"menuPortoIta again", [&] { run.trigger("menuPortoIta"); }, false},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.name);
+        step.switchDirection();
+        EXPECT_EQ(run.session.settings.Direction, step.forward);
+        EXPECT_EQ(run.find<QLabel>("lblLingua1")->text(), step.forward ? italian : portuguese);
+        EXPECT_EQ(run.find<QLabel>("lblLingua2")->text(), step.forward ? portuguese : italian);
+        EXPECT_EQ(run.action("menuItaPorto")->isChecked(), step.forward);
+        EXPECT_EQ(run.action("menuPortoIta")->isChecked(), !step.forward);
         EXPECT_EQ(run.find<QPushButton>("cmdTraduz")->property("picture").toString(),
-                  forward ? QStringLiteral("picPort") : QStringLiteral("picItal"));
+                  step.forward ? QStringLiteral("picPort") : QStringLiteral("picItal"));
+        // The personal dictionary's columns never change.
+        EXPECT_EQ(run.find<QLabel>("lblLingua3")->text(), italian);
+        EXPECT_EQ(run.find<QLabel>("lblLingua4")->text(), portuguese);
     }
 }
 
@@ -63,13 +89,14 @@ TEST_F(Translation, UnknownWordsOfferSimilarOnesThatCanBeTaken)
     run.translate(QStringLiteral("gatx"));
     EXPECT_EQ(run.lines("lstTraduzioni"), QStringList{messageText(Pt, 3)});
     EXPECT_EQ(run.statusText(), messageText(Pt, 13));
-    QListWidget *similar = run.list("lstSimili");
-    ASSERT_EQ(similar->findItems(QStringLiteral("gato"), Qt::MatchExactly).size(), 1);
+    QAbstractItemView *similar = run.list("lstSimili");
+    const int gato = run.rowOf("lstSimili", QStringLiteral("gato"));
+    ASSERT_GE(gato, 0);
     // Without a selected line a double click changes nothing.
     QTest::mouseDClick(similar->viewport(), Qt::LeftButton, {}, QPoint(5, similar->viewport()->height() - 3));
     EXPECT_EQ(run.field("txtParola")->text(), QStringLiteral("gatx"));
 
-    const QRect itemRect = similar->visualItemRect(similar->findItems(QStringLiteral("gato"), Qt::MatchExactly).at(0));
+    const QRect itemRect = similar->visualRect(similar->model()->index(gato, 0));
     QTest::mouseClick(similar->viewport(), Qt::LeftButton, {}, itemRect.center());
     QTest::mouseDClick(similar->viewport(), Qt::LeftButton, {}, itemRect.center());
     EXPECT_EQ(run.field("txtParola")->text(), QStringLiteral("gato"));
@@ -77,9 +104,37 @@ TEST_F(Translation, UnknownWordsOfferSimilarOnesThatCanBeTaken)
 
     // The pop-up's "Traduci" does the same.
     run.translate(QStringLiteral("gatx"));
-    similar->setCurrentItem(similar->findItems(QStringLiteral("gato"), Qt::MatchExactly).at(0));
+    run.selectRow("lstSimili", run.rowOf("lstSimili", QStringLiteral("gato")));
     run.trigger("menuTraduci");
     EXPECT_EQ(run.lines("lstTraduzioni"), QStringList{QStringLiteral("gato --> gatto")});
+}
+
+TEST_F(Translation, TwoLetterQueriesGetSimilarWords)
+{
+    run.session.settings.SimilarWordSearch = true;
+    // "de" is a word of the entry "cão de guarda", one letter from "di".
+    run.translate(QStringLiteral("di"));
+    EXPECT_TRUE(run.lines("lstSimili").contains(QStringLiteral("de"))) << run.lines("lstSimili").join(u',').toStdString();
+    EXPECT_EQ(run.lines("lstTraduzioni"), QStringList{messageText(Pt, 3)});
+}
+
+// A key held down repeats Enter many times a second; each repeat used to
+// start the whole search again.
+TEST_F(Translation, AHeldEnterTranslatesOnce)
+{
+    run.session.settings.SimilarWordSearch = true;
+    run.translate(QStringLiteral("gatx"));
+    // A translation refills the lists, which drops the line chosen there.
+    run.selectRow("lstSimili", 0);
+    const QStringList chosen = run.selectedLines("lstSimili");
+    ASSERT_EQ(chosen.size(), 1);
+    QWidget *input = run.find<QWidget>("txtParola");
+    for (int repeat = 0; repeat < 5; ++repeat) {
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        QCoreApplication::sendEvent(input, &held);
+    }
+    EXPECT_EQ(run.selectedLines("lstSimili"), chosen) << "no new search while the key is held";
+    EXPECT_EQ(run.field("txtParola")->text(), QStringLiteral("gatx")) << "and no line break typed";
 }
 
 TEST_F(Translation, OnlyLongLinesMakeTheListScrollSideways)
@@ -91,8 +146,8 @@ TEST_F(Translation, OnlyLongLinesMakeTheListScrollSideways)
 
     // 26 + 5 + 17 characters: wider than the list, and all of it reachable.
     run.translate(QStringLiteral("precipitevolissimevolmente"));
-    QListWidget *translations = run.list("lstTraduzioni");
-    const int lineWidth = translations->fontMetrics().horizontalAdvance(translations->item(0)->text());
+    QAbstractItemView *translations = run.list("lstTraduzioni");
+    const int lineWidth = translations->fontMetrics().horizontalAdvance(run.lines("lstTraduzioni").at(0));
     EXPECT_GT(sideways->maximum(), 0);
     EXPECT_GE(sideways->maximum() + translations->viewport()->width(), lineWidth);
 
@@ -101,35 +156,47 @@ TEST_F(Translation, OnlyLongLinesMakeTheListScrollSideways)
     EXPECT_EQ(sideways->maximum(), 0);
 }
 
-// Loading and translating report maxima of 0 and values past the maximum;
-// the bar must neither turn into a busy indicator nor drop the value.
-TEST_F(Translation, ProgressBarClampsValuesAndAcceptsAnEmptyRange)
+// An empty white bar once sat beside the status text all the time.
+TEST_F(Translation, TheProgressBarShowsOnlyWhileASearchRuns)
 {
-    ProgressSink &sink = run.window();
     auto *bar = run.find<QProgressBar>("barAtividade");
-    const struct {
-        const char *name;
-        int maximum;
-        int value;
-        int shownPercent;
-    } cases[] = {
-        {"InRange", 200, 50, 25},
-        {"PastTheMaximum", 200, 450, 100},
-        {"EmptyRange", 0, 30, 0},
-        {"Negative", 100, -5, 0},
-    };
-    for (const auto &c : cases) {
-        sink.setProgressMaximum(c.maximum);
-        sink.setProgressValue(c.value);
-        ASSERT_GT(bar->maximum(), bar->minimum()) << c.name;
-        EXPECT_EQ((bar->value() - bar->minimum()) * 100 / (bar->maximum() - bar->minimum()), c.shownPercent) << c.name;
-    }
+    struct ShowRecorder : QObject {
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            shown |= event->type() == QEvent::Show;
+            return false;
+        }
+        bool shown = false;
+    } recorder;
+    bar->installEventFilter(&recorder);
+    run.translate(QStringLiteral("cane"));
+    EXPECT_TRUE(recorder.shown);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_GT(bar->maximum(), bar->minimum()) << "never a busy indicator";
+}
 
-    // A maximum lowered below the value keeps the bar full, not empty.
-    sink.setProgressMaximum(1000);
-    sink.setProgressValue(800);
-    sink.setProgressMaximum(400);
-    EXPECT_EQ(bar->value(), bar->maximum());
+// A line found through the base form of an inflected word leads to that
+// base form, as a similar word leads to itself.
+TEST(ResultPaneLines, ADoubleClickOnABaseFormLineLooksUpTheBaseForm)
+{
+    ResultPane pane;
+    pane.resize(400, 300);
+    pane.show();
+    const QString throughBaseForm = QStringLiteral("parliamo \u00bb parlare --> falar");
+    TranslationResult result;
+    result.addedLines = {{ResultList::Translations, throughBaseForm},
+                         {ResultList::Translations, QStringLiteral("ciao --> oi")}};
+    result.baseFormLines = {{throughBaseForm, QStringLiteral("parlare")}};
+    pane.showResult(result);
+    QSignalSpy lookUps(&pane, &ResultPane::lookUpRequested);
+    QAbstractItemView *list = pane.findChild<QAbstractItemView *>(QStringLiteral("lstTraduzioni"));
+    for (int row : {1, 0}) {
+        const QModelIndex line = list->model()->index(row, 0);
+        list->setCurrentIndex(line);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(line).center());
+    }
+    ASSERT_EQ(lookUps.size(), 1) << "only the base-form line leads anywhere";
+    EXPECT_EQ(lookUps.front().front().toString(), QStringLiteral("parlare"));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "morphology/baseforms.h"
+#include "morphology/mappedformtable.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -110,13 +111,35 @@ TEST(BaseForms, MissingFilesMeanNoCandidatesNeverAnError)
     EXPECT_FALSE(unreadable.tableLoadResult().ok);
 }
 
+// The mapped cache of a table answers as the table it was made from: every
+// form of the shipped tables, and what their rules make of them; stale or
+// damaged, it is refused.
+TEST(MappedFormTable, AnswersAsItsTableAndRefusesDamage)
+{
+    for (const char *file : {PARLORA_DIST "/dic/ital.forms", PARLORA_DIST "/dic/portugal.forms"}) {
+        SCOPED_TRACE(file);
+        FormTable table;
+        ASSERT_TRUE(table.load(QString::fromUtf8(file)).ok);
+        const MappedFormTable::Stamp stamp{1, 2};
+        const QByteArray bytes = MappedFormTable::serialize(stamp, table);
+        const std::unique_ptr<MappedFormTable> mapped = MappedFormTable::fromBytes(bytes, stamp);
+        ASSERT_TRUE(mapped);
+        for (auto it = table.forms().cbegin(); it != table.forms().cend(); ++it) {
+            ASSERT_EQ(mapped->bases(it.key()), it.value()) << it.key().toStdString();
+            ASSERT_EQ(mapped->rewrites(it.key()), table.rewrites(it.key())) << it.key().toStdString();
+        }
+        EXPECT_EQ(mapped->bases("zzz"), QStringList());
+        EXPECT_FALSE(MappedFormTable::fromBytes(bytes, {1, 3})) << "stale";
+        EXPECT_FALSE(MappedFormTable::fromBytes(bytes.left(bytes.size() - 1), stamp)) << "cut short";
+    }
+}
+
 // The system dictionaries and our tables together, on forms a learner meets
 // first. Skipped where the Debian dictionaries are not installed.
 TEST(BaseForms, SystemDictionariesAndShippedTablesFindCommonForms)
 {
     if (!QFileInfo::exists(SystemDictionaryFolder + "/it_IT.dic") || !QFileInfo::exists(SystemDictionaryFolder + "/pt_BR.dic"))
         GTEST_SKIP() << "hunspell-it and hunspell-pt-br are not installed";
-    const PairBaseForms forms(PARLORA_DIST "/dic/ital.forms", PARLORA_DIST "/dic/portugal.forms");
     const struct {
         bool italian;
         const char *form;
@@ -127,12 +150,30 @@ TEST(BaseForms, SystemDictionariesAndShippedTablesFindCommonForms)
         {false, "falamos", "falar"},   {false, "fiz", "fazer"},     {false, "pães", "pão"},
         {false, "diga-me", "dizer"},   {false, "fazê-lo", "fazer"}, {false, "idéia", "ideia"},
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.form);
-        const QString base = QString::fromUtf8(row.base);
-        EXPECT_EQ(forms.source(row.italian).baseForms(QString::fromUtf8(row.form),
-                                                      [&](const QString &word) { return word == base; }),
-                  QStringList{base});
+    // Once with the system dictionaries, once with copies reduced to the
+    // headwords, as the terminal tool loads them.
+    QTemporaryDir cache;
+    for (const bool reduced : {false, true}) {
+        PairBaseForms forms(PARLORA_DIST "/dic/ital.forms", PARLORA_DIST "/dic/portugal.forms",
+                            SystemDictionaryFolder, cache.path());
+        if (reduced) {
+            for (const bool italian : {true, false}) {
+                forms.source(italian).reduceHunspellTo("key", [&rows, italian] {
+                    QStringList headwords;
+                    for (const auto &row : rows)
+                        if (row.italian == italian)
+                            headwords.append(QString::fromUtf8(row.base));
+                    return headwords;
+                });
+            }
+        }
+        for (const auto &row : rows) {
+            SCOPED_TRACE(std::string(row.form) + (reduced ? " (reduced)" : ""));
+            const QString base = QString::fromUtf8(row.base);
+            EXPECT_EQ(forms.source(row.italian).baseForms(QString::fromUtf8(row.form),
+                                                          [&](const QString &word) { return word == base; }),
+                      QStringList{base});
+        }
     }
 }
 

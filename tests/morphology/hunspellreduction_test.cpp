@@ -1,0 +1,116 @@
+#include "morphology/baseforms.h"
+#include "morphology/hunspellreduction.h"
+#include "morphology/hunspellstemmer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace parlora::morphology;
+
+namespace {
+
+// parlare's class A makes "parlato", which class B continues to "parlata";
+// class C belongs only to words that are not kept.
+const QByteArray Affixes = "SET UTF-8\nFORBIDDENWORD !\n"
+                           "SFX A Y 2\nSFX A are ando are\nSFX A are ato/B are\n"
+                           "SFX B Y 1\nSFX B o a o\n"
+                           "SFX C Y 1\nSFX C e i e\n";
+const QByteArray Words = "4\nparlare/A\ncane/C\nCittà\ngatto/C\tpo:noun\n";
+
+bool keepParlareAndCitta(const QString &word)
+{
+    return word == QLatin1String("parlare") || word == QStringLiteral("città");
+}
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+TEST(HunspellReduction, KeepsTheWordsAskedForAndTheClassesTheyReach)
+{
+    const std::optional<HunspellFiles> reduced = reducedDictionary({Affixes, Words}, keepParlareAndCitta);
+    ASSERT_TRUE(reduced);
+    EXPECT_EQ(reduced->words, "2\nparlare/A\nCittà\n") << "compared in lower case, written as they were";
+    EXPECT_TRUE(reduced->affixes.contains("SFX A are ato/B are"));
+    EXPECT_TRUE(reduced->affixes.contains("SFX B o a o")) << "reached through class A";
+    EXPECT_FALSE(reduced->affixes.contains("SFX C"));
+    EXPECT_TRUE(reduced->affixes.contains("FORBIDDENWORD !"));
+
+    // What matters: the reduced copy stems the kept words' forms as before.
+    QTemporaryDir dir;
+    write(dir.filePath("full.aff"), Affixes);
+    write(dir.filePath("full.dic"), Words);
+    write(dir.filePath("reduced.aff"), reduced->affixes);
+    write(dir.filePath("reduced.dic"), reduced->words);
+    const HunspellStemmer full({dir.filePath("full")});
+    const HunspellStemmer small({dir.filePath("reduced")});
+    for (const char *form : {"parlando", "parlato", "parlata"}) {
+        EXPECT_EQ(small.stems(QString::fromUtf8(form)), full.stems(QString::fromUtf8(form))) << form;
+        EXPECT_EQ(small.stems(QString::fromUtf8(form)), QStringList{"parlare"}) << form;
+    }
+}
+
+TEST(HunspellReduction, EncodingsAndFlagKinds)
+{
+    // Latin-1 words are compared decoded and written back byte for byte.
+    const QByteArray latin1Words = "2\ncitt\xE0\ncane\n";
+    const std::optional<HunspellFiles> latin1 =
+        reducedDictionary({"SET ISO8859-1\n", latin1Words}, keepParlareAndCitta);
+    ASSERT_TRUE(latin1);
+    EXPECT_EQ(latin1->words, "1\ncitt\xE0\n");
+
+    EXPECT_FALSE(reducedDictionary({"SET ISO8859-15\n", latin1Words}, keepParlareAndCitta))
+        << "an encoding we cannot write back unchanged";
+
+    // Two-character flags: the word list shrinks, every class stays.
+    const QByteArray longFlags = "FLAG long\nSFX Aa Y 1\nSFX Aa are ando are\nSFX Cc Y 1\nSFX Cc e i e\n";
+    const std::optional<HunspellFiles> aliased =
+        reducedDictionary({longFlags, "2\nparlare/Aa\ncane/Cc\n"}, keepParlareAndCitta);
+    ASSERT_TRUE(aliased);
+    EXPECT_EQ(aliased->affixes, longFlags);
+    EXPECT_EQ(aliased->words, "1\nparlare/Aa\n");
+
+    // A byte-order mark and Windows line ends, as some dictionaries ship.
+    const std::optional<HunspellFiles> marked =
+        reducedDictionary({"\xEF\xBB\xBFSET UTF-8\r\nFLAG UTF-8\r\nSFX \xC3\xA9 Y 1\r\nSFX \xC3\xA9 are ando are\r\n",
+                           "\xEF\xBB\xBF" "1\r\nparlare/\xC3\xA9\r\n"},
+                          keepParlareAndCitta);
+    ASSERT_TRUE(marked);
+    EXPECT_EQ(marked->words, "1\nparlare/\xC3\xA9\n");
+    EXPECT_TRUE(marked->affixes.contains("SFX \xC3\xA9 are ando are")) << "a UTF-8 flag is one flag";
+}
+
+// The copy lives in the cache folder under its key: made once, used, and
+// replaced (the old one removed) when the headwords change.
+TEST(HunspellReduction, BaseFormsMakeUseAndReplaceTheCachedCopy)
+{
+    QTemporaryDir dir;
+    write(dir.filePath("full.aff"), Affixes);
+    write(dir.filePath("full.dic"), Words);
+    const QString cache = dir.filePath("cache");
+    ASSERT_TRUE(QDir().mkpath(cache));
+    const auto isHeadword = [](const QString &word) { return word == QLatin1String("parlare"); };
+    const auto copies = [&] { return QDir(cache).entryList({"hunspell-full-*"}, QDir::Files); };
+    {
+        BaseForms forms(dir.filePath("none.forms"), {dir.filePath("full")}, cache);
+        forms.reduceHunspellTo("first", [] { return QStringList{"parlare"}; });
+        EXPECT_EQ(forms.baseForms("parlata", isHeadword), QStringList{"parlare"});
+    }
+    const QStringList first = copies();
+    ASSERT_EQ(first.size(), 2) << ".aff and .dic";
+    {
+        BaseForms forms(dir.filePath("none.forms"), {dir.filePath("full")}, cache);
+        forms.reduceHunspellTo("second", [] { return QStringList{"parlare", "cane"}; });
+        EXPECT_EQ(forms.baseForms("parlando", isHeadword), QStringList{"parlare"});
+    }
+    const QStringList second = copies();
+    EXPECT_EQ(second.size(), 2);
+    EXPECT_NE(second, first) << "the old copy is removed";
+}
+
+} // namespace

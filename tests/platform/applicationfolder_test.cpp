@@ -1,0 +1,121 @@
+#include "platform/applicationfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace parlora;
+
+namespace {
+
+const QString MainDictionary = QStringLiteral("portital.diz");
+
+void makeDataFolder(const QString &folder)
+{
+    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/dic")));
+    QFile file(folder + QStringLiteral("/dic/") + MainDictionary);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+// Layouts under one temporary root: a build folder (app/), an installation
+// (usr/bin beside usr/share/parlora), an installation in another prefix,
+// and a copied program alone (home/bin).
+TEST(FindDataFolder, SearchesOwnFolderThenShareThenInstalledPrefix)
+{
+    const struct {
+        const char *name;
+        QStringList dataFolders;
+        QString programFolder;
+        QString installedFolder;
+        QString expectedFolder; // empty: none found
+        bool besideProgram;
+        QStringList expectedTried;
+    } rows[] = {
+        {"BuildFolder", {"app"}, "app", "usr/share/parlora", "app", true, {"app"}},
+        {"OwnFolderWinsOverInstallation", {"app", "share/parlora"}, "app", "", "app", true, {"app"}},
+        {"InstalledTree", {"usr/share/parlora"}, "usr/bin", "usr/share/parlora", "usr/share/parlora", false,
+         {"usr/bin", "usr/share/parlora"}},
+        {"MovedInstallation", {"opt/share/parlora", "usr/share/parlora"}, "opt/bin", "usr/share/parlora",
+         "opt/share/parlora", false, {"opt/bin", "opt/share/parlora"}},
+        {"CopiedProgramFindsInstalledPrefix", {"usr/share/parlora"}, "home/bin", "usr/share/parlora",
+         "usr/share/parlora", false, {"home/bin", "home/share/parlora", "usr/share/parlora"}},
+        {"NothingAnywhere", {}, "home/bin", "usr/share/parlora", "", false,
+         {"home/bin", "home/share/parlora", "usr/share/parlora"}},
+        {"BuildWithoutInstalledFolder", {}, "app", "", "", false, {"app", "share/parlora"}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir root;
+        for (const QString &folder : row.dataFolders)
+            makeDataFolder(root.filePath(folder));
+        ASSERT_TRUE(QDir().mkpath(root.filePath(row.programFolder)));
+        const QString installed = row.installedFolder.isEmpty() ? QString() : root.filePath(row.installedFolder);
+
+        const DataFolderSearch search = findDataFolder(root.filePath(row.programFolder), MainDictionary, installed);
+
+        EXPECT_EQ(search.found(), !row.expectedFolder.isEmpty());
+        EXPECT_EQ(search.folder, row.expectedFolder.isEmpty() ? QString() : root.filePath(row.expectedFolder));
+        EXPECT_EQ(search.besideProgram, row.besideProgram);
+        QStringList tried;
+        for (const QString &folder : row.expectedTried)
+            tried.append(root.filePath(folder));
+        EXPECT_EQ(search.tried, tried);
+    }
+}
+
+// Only the main dictionary marks a data folder: a dic/ left with the user's
+// own files, or the language files alone, must not stop the search.
+TEST(FindDataFolder, FolderWithoutTheMainDictionaryIsPassedOver)
+{
+    QTemporaryDir root;
+    const QString program = root.filePath(QStringLiteral("usr/bin"));
+    ASSERT_TRUE(QDir().mkpath(program + QStringLiteral("/dic")));
+    ASSERT_TRUE(QDir().mkpath(program + QStringLiteral("/lang")));
+    QFile personal(program + QStringLiteral("/dic/portital.per"));
+    ASSERT_TRUE(personal.open(QIODevice::WriteOnly));
+    makeDataFolder(root.filePath(QStringLiteral("usr/share/parlora")));
+
+    const DataFolderSearch search = findDataFolder(program, MainDictionary, QString());
+    EXPECT_EQ(search.folder, root.filePath(QStringLiteral("usr/share/parlora")));
+    EXPECT_FALSE(search.besideProgram);
+}
+
+// The loader, not the search, explains a main dictionary that is there but
+// cannot be used; passing it over would send the user to the wrong folder.
+TEST(FindDataFolder, UnusableMainDictionaryStillMarksTheFolder)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("app/dic/portital.diz"))));
+    const DataFolderSearch search = findDataFolder(root.filePath(QStringLiteral("app")), MainDictionary, QString());
+    EXPECT_EQ(search.folder, root.filePath(QStringLiteral("app")));
+    EXPECT_TRUE(search.besideProgram);
+}
+
+// Paths as the program gets them may end in a slash or pass through "..";
+// the folders tried are shown to the user, so they must read cleanly, and a
+// folder reached twice is tried once.
+TEST(FindDataFolder, ShowsCleanFoldersEachOnce)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("usr/bin"))));
+    const DataFolderSearch search =
+        findDataFolder(root.filePath(QStringLiteral("usr/lib/../bin/")), MainDictionary,
+                       root.filePath(QStringLiteral("usr/share/parlora/")));
+    EXPECT_FALSE(search.found());
+    EXPECT_EQ(search.tried,
+              QStringList({root.filePath(QStringLiteral("usr/bin")), root.filePath(QStringLiteral("usr/share/parlora"))}));
+    EXPECT_EQ(search.describeMissing(QStringLiteral("%1 not in %2")),
+              QStringLiteral("dic/portital.diz not in %1, %2")
+                  .arg(root.filePath(QStringLiteral("usr/bin")), root.filePath(QStringLiteral("usr/share/parlora"))));
+}
+
+// A relative folder compiled in would depend on where the program was
+// started from.
+TEST(FindDataFolder, InstalledFolderIsAbsolute)
+{
+    EXPECT_TRUE(QDir::isAbsolutePath(installedDataFolder())) << qPrintable(installedDataFolder());
+}
+
+} // namespace
