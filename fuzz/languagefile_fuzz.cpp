@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 using namespace parlora;
 
 namespace {
@@ -22,19 +24,19 @@ const QString ShippedLanguage = QStringLiteral("English");
 // The message index counts with 16 bits in the file format.
 constexpr qsizetype MaxMessages = 32767;
 
-// The language file's meaningful lines, read the plain way: the whole file
-// decoded at once, cut at every CR (a LF right after one belongs to it).
+// The language file's meaningful lines, read the plain way: valid UTF-8
+// with a byte beyond ASCII (a byte-order mark counts) is UTF-8, anything
+// else Windows-1252; CR LF, CR and LF each end a line.
 QStringList meaningfulLines(const QByteArray &bytes)
 {
-    QStringDecoder decoder("windows-1252");
-    const QString text = decoder(bytes);
-    QStringList lines = text.split(QLatin1Char('\r'));
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (lines[i].startsWith(QLatin1Char('\n')))
-            lines[i].remove(0, 1);
-    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char byte) { return byte & 0x80; });
+    if (utf8.hasError() || !beyondAscii)
+        text = QStringDecoder("windows-1252")(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QStringList meaningful;
-    for (const QString &line : std::as_const(lines)) {
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
         if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')) && !line.startsWith(QLatin1Char('\'')))
             meaningful << line;
     }
@@ -66,10 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const LanguageFileContents contents = readLanguageFile(application, FuzzedLanguage);
     const QStringList lines = meaningfulLines(bytes);
     if (lines.size() < FixedLanguageLineCount) {
-        FUZZ_CHECK(!contents.ok && !contents.error.isEmpty(), QStringLiteral("%1 lines").arg(lines.size()));
+        FUZZ_CHECK(!contents.ok && contents.problem != LanguageFileProblem::None,
+                   QStringLiteral("%1 lines").arg(lines.size()));
         FUZZ_CHECK(contents.fixedLines.isEmpty() && contents.messages.isEmpty(), QStringLiteral("half a language"));
     } else {
-        FUZZ_CHECK(contents.ok, contents.error);
+        FUZZ_CHECK(contents.ok, contents.detail);
         FUZZ_CHECK(contents.fixedLines == lines.first(FixedLanguageLineCount), fuzz::shown(contents.fixedLines));
         const QStringList messages = lines.sliced(FixedLanguageLineCount);
         FUZZ_CHECK(contents.messages == messages.first(std::min<qsizetype>(messages.size(), MaxMessages)),
