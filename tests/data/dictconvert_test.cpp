@@ -9,11 +9,11 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "qtprinters.h"
 #include <zlib.h>
 
 using namespace parlora::dictconvert;
-
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 

@@ -1,30 +1,26 @@
 #include "morphology/baseforms.h"
 #include "morphology/mappedformtable.h"
+#include "testfiles.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-using namespace parlora::morphology;
+#include "qtprinters.h"
 
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
+using namespace parlora::morphology;
 
 namespace {
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
+using parlora::testfiles::writeBytes;
 
 // A tiny Hunspell dictionary: libro and casa with an -o/-a to -i/-e plural.
 void writeTinyHunspell(const QString &base)
 {
-    write(base + ".aff", "SET UTF-8\nSFX A Y 2\nSFX A o i o\nSFX A a e a\n");
-    write(base + ".dic", "3\nlibro/A\ncasa/A\nfalò\n");
+    writeBytes(base + ".aff", "SET UTF-8\nSFX A Y 2\nSFX A o i o\nSFX A a e a\n");
+    writeBytes(base + ".dic", "3\nlibro/A\ncasa/A\nfalò\n");
 }
 
 TEST(FormTable, ReadsFormsAndRulesAndSkipsWhatIsNeither)
@@ -56,7 +52,7 @@ TEST(FormTable, ManyBasesAndManyFittingRulesCostTheirNumberNotItsSquare)
     const QStringList bases = table.bases(QStringLiteral("case"));
     const QStringList rewritten = table.rewrites(QStringLiteral("parlo"));
     QTemporaryDir dir;
-    write(dir.filePath("forms"), text.toUtf8());
+    writeBytes(dir.filePath("forms"), text.toUtf8());
     const BaseForms forms(dir.filePath("forms"), {});
     const QStringList found = forms.baseForms(QStringLiteral("parlo"), [](const QString &) { return true; });
     // About 2 s with sanitizers on a busy machine; over 5 minutes as it was.
@@ -74,7 +70,7 @@ TEST(BaseForms, TheTableAndItsRulesFirstTheStemmerOnlyWhenTheyFindNoHeadword)
 {
     QTemporaryDir dir;
     writeTinyHunspell(dir.filePath("tiny"));
-    write(dir.filePath("forms"), "uomini\tuomo\nfalamos\tfalar\n*e\t*a\n*arlo\t*are\n");
+    writeBytes(dir.filePath("forms"), "uomini\tuomo\nfalamos\tfalar\n*e\t*a\n*arlo\t*are\n");
     const BaseForms forms(dir.filePath("forms"), {dir.filePath("missing"), dir.filePath("tiny")});
     const QStringList headwords{"uomo", "casa", "caso", "libro", "parlare", "falar", "falir"};
     const auto isHeadword = [&](const QString &word) { return headwords.contains(word); };

@@ -1,9 +1,9 @@
 #include "morphology/baseforms.h"
 #include "morphology/hunspellreduction.h"
 #include "morphology/hunspellstemmer.h"
+#include "testfiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,6 +11,8 @@
 using namespace parlora::morphology;
 
 namespace {
+
+using parlora::testfiles::writeBytes;
 
 // parlare's class A makes "parlato", which class B continues to "parlata";
 // class C belongs only to words that are not kept.
@@ -25,12 +27,6 @@ bool keepParlareAndCitta(const QString &word)
     return word == QLatin1String("parlare") || word == QStringLiteral("città");
 }
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 TEST(HunspellReduction, KeepsTheWordsAskedForAndTheClassesTheyReach)
 {
     const std::optional<HunspellFiles> reduced = reducedDictionary({Affixes, Words}, keepParlareAndCitta);
@@ -43,10 +39,10 @@ TEST(HunspellReduction, KeepsTheWordsAskedForAndTheClassesTheyReach)
 
     // What matters: the reduced copy stems the kept words' forms as before.
     QTemporaryDir dir;
-    write(dir.filePath("full.aff"), Affixes);
-    write(dir.filePath("full.dic"), Words);
-    write(dir.filePath("reduced.aff"), reduced->affixes);
-    write(dir.filePath("reduced.dic"), reduced->words);
+    writeBytes(dir.filePath("full.aff"), Affixes);
+    writeBytes(dir.filePath("full.dic"), Words);
+    writeBytes(dir.filePath("reduced.aff"), reduced->affixes);
+    writeBytes(dir.filePath("reduced.dic"), reduced->words);
     const HunspellStemmer full({dir.filePath("full")});
     const HunspellStemmer small({dir.filePath("reduced")});
     for (const char *form : {"parlando", "parlato", "parlata"}) {
@@ -90,8 +86,8 @@ TEST(HunspellReduction, EncodingsAndFlagKinds)
 TEST(HunspellReduction, BaseFormsMakeUseAndReplaceTheCachedCopy)
 {
     QTemporaryDir dir;
-    write(dir.filePath("full.aff"), Affixes);
-    write(dir.filePath("full.dic"), Words);
+    writeBytes(dir.filePath("full.aff"), Affixes);
+    writeBytes(dir.filePath("full.dic"), Words);
     const QString cache = dir.filePath("cache");
     ASSERT_TRUE(QDir().mkpath(cache));
     const auto isHeadword = [](const QString &word) { return word == QLatin1String("parlare"); };
