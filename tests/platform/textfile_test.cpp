@@ -1,27 +1,15 @@
 #include "platform/textfile.h"
+#include "testfiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace parlora;
+using parlora::testfiles::readBytes;
+using parlora::testfiles::writeBytes;
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // "At end" must turn true exactly after the last line: the loaders decide
 // from it whether a record is complete.
@@ -106,18 +94,6 @@ TEST(ReadDataFile, ReadsWholeFilesUpToTheCapWithoutReservingIt)
         EXPECT_EQ(read.bytes, bytes);
         EXPECT_LE(read.bytes.capacity(), std::max<qint64>(2 * row.size, Piece));
     }
-}
-
-TEST(FileExists, TrueOnlyForFiles)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("a.txt"));
-    writeBytes(file, "");
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-
-    EXPECT_TRUE(FileExists(file)) << "an empty file exists";
-    EXPECT_FALSE(FileExists(dir.filePath(QStringLiteral("folder"))));
-    EXPECT_FALSE(FileExists(dir.filePath(QStringLiteral("nothing"))));
 }
 
 } // namespace
