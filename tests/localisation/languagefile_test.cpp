@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/qtprinters.h"
+#include "qtprinters.h"
 
 using namespace parlora;
 
@@ -20,21 +20,6 @@ TEST(LanguageLine, CommentsAreEmptyOrStartWithAMark)
         EXPECT_FALSE(isMeaningfulLanguageLine(QString::fromLatin1(comment))) << comment;
     for (const char *meaningful : {"x", " ", "   ", " #not a comment", " '", "a#b"})
         EXPECT_TRUE(isMeaningfulLanguageLine(QString::fromLatin1(meaningful))) << '"' << meaningful << '"';
-}
-
-// The test files put an empty line and a comment after every meaningful one,
-// so reading them also skips what is not meant for the program.
-TEST(ReadLanguageFile, SplitsFixedLinesFromMessages)
-{
-    QTemporaryDir dir;
-    const QStringList captions = test::numberedLines(QStringLiteral("caption"), FixedLanguageLineCount);
-    const QStringList messages = test::numberedLines(QStringLiteral("Perché sì, tradução"), 30);
-    test::writeLanguageFile(dir.filePath(QStringLiteral("a.lng")), captions + messages);
-
-    const LanguageFileContents contents = readLanguageFile(dir.filePath(QStringLiteral("a.lng")));
-    ASSERT_TRUE(contents.ok);
-    EXPECT_EQ(contents.fixedLines, captions);
-    EXPECT_EQ(contents.messages, messages);
 }
 
 // A file saved by a Linux editor was refused for its LF line ends, and one
