@@ -24,15 +24,17 @@ const QString ShippedLanguage = QStringLiteral("English");
 // The message index counts with 16 bits in the file format.
 constexpr qsizetype MaxMessages = 32767;
 
-// The language file's meaningful lines, read the plain way: valid UTF-8
-// with a byte beyond ASCII (a byte-order mark counts) is UTF-8, anything
-// else Windows-1252; CR LF, CR and LF each end a line.
+// The language file's meaningful lines, read the plain way: a file with a
+// byte-order mark, or valid UTF-8 with a byte beyond ASCII, is UTF-8 (the
+// mark left out), anything else Windows-1252; CR LF, CR and LF each end a
+// line.
 QStringList meaningfulLines(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
+    const bool marked = bytes.startsWith("\xEF\xBB\xBF");
     const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char byte) { return byte & 0x80; });
-    if (utf8.hasError() || !beyondAscii)
+    if (!marked && (utf8.hasError() || !beyondAscii))
         text = QStringDecoder("windows-1252")(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QStringList meaningful;
