@@ -58,8 +58,11 @@ TEST(WriteTextLines, WritesCrLfInWindows1252AndRefusesOtherText)
     EXPECT_FALSE(refused);
     EXPECT_FALSE(refused.error.isEmpty());
     EXPECT_EQ(readBytes(path), QByteArray("citt\xE0\r\n\r\n5 \x80\r\n")) << "the old file stays";
-    EXPECT_FALSE(canEncodeWindows1252(u"ă"));
-    EXPECT_FALSE(canEncodeWindows1252(u"😀"));
+    // Latin-1 letters and the code page's own signs pass; the C1 controls
+    // whose bytes hold those signs (€ for U+0080, Ÿ for U+009F) do not.
+    EXPECT_TRUE(canEncodeWindows1252(u"\u00A0àÿ € œ"));
+    for (const char16_t *text : {u"ă", u"😀", u"\u0080", u"\u009F"})
+        EXPECT_FALSE(canEncodeWindows1252(text)) << QString::fromUtf16(text).toStdString();
 }
 
 // A data file is read whole, in pieces, up to the cap and no further, and
