@@ -251,9 +251,7 @@ TEST_F(Lookup, ExportsThePersonalDictionary)
     const QString file = m_cache.filePath("mine.csv");
     const LookupOutput result = run({"--export-personal", file});
     EXPECT_EQ(result.exitCode, 0);
-    QFile exported(file);
-    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
-    EXPECT_EQ(exported.readAll(), QByteArray("Italiano,Portugu\xc3\xaas\ngatto,gato\n"));
+    EXPECT_EQ(testfiles::readBytes(file), QByteArray("Italiano,Portugu\xc3\xaas\ngatto,gato\n"));
     EXPECT_EQ(run({"--export-personal", m_cache.filePath("new folder/x.tsv")}).exitCode, 0);
     EXPECT_EQ(run({"--export-personal", m_cache.path()}).exitCode, 2) << "a folder is no file";
 }
