@@ -150,11 +150,9 @@ TEST(DictConvert, CapitalsFollowTheHeadword)
         const char *headword, *translation, *expected;
     } cases[] = {
         {"agosto", "Agosto", "agosto"},
-        {"ceco", "Tcheco", "tcheco"},
         {"energia potenziale", "Energia potencial", "energia potencial"},
         {"codice postale", "CEP", "CEP"},                    // an acronym
         {"medioevo", "Idade Média", "Idade Média"},          // a name: more capitals
-        {"premio Nobel", "Prêmio Nobel", "Prêmio Nobel"},
         {"Firenze", "Florença", "Florença"},                 // a capital headword
         {"Mar Mediterraneo", "mar Mediterrâneo", "mar Mediterrâneo"},
     };

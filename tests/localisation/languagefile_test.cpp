@@ -57,6 +57,9 @@ TEST(ReadLanguageFile, ReadsTheLineEndsAndEncodingsOfEveryEditor)
     }
 }
 
+// Valid UTF-8, with or without a byte-order mark, and plain Windows-1252
+// are read by the line-end cases above; these are the ones that tell them
+// apart.
 TEST(DecodeLanguageFile, TakesUtf8OnlyWhereItIsValidUtf8)
 {
     const struct {
@@ -64,12 +67,8 @@ TEST(DecodeLanguageFile, TakesUtf8OnlyWhereItIsValidUtf8)
         QByteArray bytes;
         QString text;
     } rows[] = {
-        {"PlainAscii", "caf", QStringLiteral("caf")},
-        {"Utf8", "caf\xc3\xa9", QStringLiteral("caf\u00e9")},
-        {"Windows1252", "caf\xe9", QStringLiteral("caf\u00e9")},
         {"Windows1252Quotes", "\x93" "ciao\x94", QStringLiteral("\u201cciao\u201d")},
         {"BrokenUtf8IsWindows1252", "\xc3\xa9 \xe9", QStringLiteral("\u00c3\u00a9 \u00e9")},
-        {"ByteOrderMarkIsNotText", "\xef\xbb\xbf" "a", QStringLiteral("a")},
     };
     for (const auto &row : rows)
         EXPECT_EQ(decodeLanguageFileText(row.bytes), row.text) << row.name;
