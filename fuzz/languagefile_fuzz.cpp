@@ -30,9 +30,10 @@ constexpr qsizetype MaxMessages = 32767;
 // line.
 QStringList meaningfulLines(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
+    // A mark right after the mark is a second mark, not a character.
     const bool marked = bytes.startsWith("\xEF\xBB\xBF");
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(marked ? bytes.sliced(3) : bytes);
     const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char byte) { return byte & 0x80; });
     if (!marked && (utf8.hasError() || !beyondAscii))
         text = QStringDecoder("windows-1252")(bytes);
