@@ -2,12 +2,15 @@
 # Sets up Parlora on Debian 12: installs the Debian packages that are missing,
 # configures and builds, then either starts the program or runs every test.
 #   ./setup.sh run    build and start Parlora
-#   ./setup.sh test   build and run every test through CTest
+#   ./setup.sh test   build and run every test through CTest, then build
+#                     again with AddressSanitizer and UndefinedBehaviorSanitizer
+#                     (in build-sanitize) and run every test there too
 set -euo pipefail
 
 cd "$(dirname "$0")"
 mode=${1:-run}
 build_dir=${PARLORA_BUILD_DIR:-build}
+sanitize_dir=${PARLORA_SANITIZE_BUILD_DIR:-build-sanitize}
 
 # fonts-liberation2: the narrow sans-serif face the windows were laid out for.
 # hunspell-it, -pt-br, -pt-pt: the system dictionaries behind base-form lookup.
@@ -44,8 +47,18 @@ case "$mode" in
     exec "$build_dir/app/parlora"
     ;;
   test)
-    cd "$build_dir"
-    exec ctest --output-on-failure --timeout 300 -j "$(nproc)"
+    (cd "$build_dir" && ctest --output-on-failure --timeout 300 -j "$(nproc)")
+
+    # The same tests on a build that stops at the first memory error, leak
+    # or undefined behaviour. -O1 keeps it quick to build and run; the
+    # benchmarks are left out (they test nothing).
+    cmake -S . -B "$sanitize_dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-O1 \
+      -DPARLORA_SANITIZE=address,undefined -DPARLORA_BENCHMARKS=OFF >/dev/null
+    export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
+    export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+    cmake --build "$sanitize_dir" --parallel "$(nproc)"
+    cd "$sanitize_dir"
+    exec ctest --output-on-failure --timeout 600 -j "$(nproc)"
     ;;
   *)
     echo "usage: $0 run|test" >&2

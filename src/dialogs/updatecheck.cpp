@@ -7,8 +7,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <algorithm>
-
 namespace parlora {
 
 namespace {
@@ -16,21 +14,6 @@ namespace {
 constexpr qint32 InputPastEndOfFile = 62;
 constexpr qint32 NoVersionAnnounced = downloaderror::ApplicationBase + 1010;
 } // namespace
-
-std::optional<QVersionNumber> announcedVersion(const QByteArray &versionFile)
-{
-    const auto lineEnd = std::find_if(versionFile.cbegin(), versionFile.cend(),
-                                      [](char c) { return c == '\r' || c == '\n'; });
-    const qsizetype end = lineEnd - versionFile.cbegin();
-    const QByteArray firstLine = versionFile.left(end);
-    // Spaces around the number are only layout.
-    const QString text = QString::fromLatin1(firstLine).trimmed();
-    qsizetype suffix = 0;
-    const QVersionNumber version = QVersionNumber::fromString(text, &suffix);
-    if (version.isNull() || suffix != text.size())
-        return std::nullopt;
-    return version;
-}
 
 UpdateCheckOutcome::Result compareWithProgramVersion(const QVersionNumber &announced)
 {

@@ -2,6 +2,7 @@
 
 #include "dialogs/productlinks.h"
 #include "platform/httpdownload.h"
+#include "platform/versionfile.h"
 
 #include <QObject>
 #include <QString>
@@ -29,10 +30,6 @@ struct UpdateCheckOutcome {
     DownloadResult failure;
 };
 
-// The version a version file announces: its first line (ended by CR, LF or
-// CR LF), which must be numbers separated by dots, such as "3.1" or "3.10".
-// Anything else (an error page, an empty file) announces nothing.
-std::optional<QVersionNumber> announcedVersion(const QByteArray &versionFile);
 // Newer only when it is a higher number, part by part: "3.10" is newer than
 // "3.9", and "3.0" is not newer than "3.1".
 UpdateCheckOutcome::Result compareWithProgramVersion(const QVersionNumber &announced);

@@ -191,8 +191,10 @@ bool PersonalDictionary::mergeChangesOnDisk()
     // Gone: nothing to merge, the store's pairs are written anew.
     if (!now.exists)
         return false;
-    if (m_disk.exists && now.size == m_disk.size && now.modified == m_disk.modified)
-        return false;
+    // The contents decide, not the size and time: another program's edit of
+    // the same length within the same millisecond, a file system that keeps
+    // times in seconds, or a sync tool that restores the time, all leave
+    // them as they were, and its pairs would be overwritten.
     const FileBytes file = readDataFile(m_fileName);
     if (!file.ok || digestOf(file.bytes) == m_disk.digest)
         return false;

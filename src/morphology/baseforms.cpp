@@ -13,11 +13,15 @@
 namespace parlora::morphology {
 
 namespace {
-void appendNew(QStringList &list, const QStringList &more, const QString &word)
+// Appends the items not in the list yet (seen holds the list's items, so
+// that many rules or stems cost their number, not its square).
+void appendNew(QStringList &list, QSet<QString> &seen, const QStringList &more, const QString &word)
 {
     for (const QString &item : more) {
-        if (item != word && !list.contains(item))
+        if (item != word && !seen.contains(item)) {
+            seen.insert(item);
             list.append(item);
+        }
     }
 }
 
@@ -175,10 +179,11 @@ QStringList BaseForms::baseForms(const QString &word, const HeadwordTest &isHead
     const QStringList listed = forms.bases(word);
     const QStringList rewritten = forms.rewrites(word);
     QStringList candidates;
-    appendNew(candidates, listed, word);
+    QSet<QString> seen;
+    appendNew(candidates, seen, listed, word);
     for (const QString &rewrite : rewritten) {
-        appendNew(candidates, {rewrite}, word);
-        appendNew(candidates, forms.bases(rewrite), word);
+        appendNew(candidates, seen, {rewrite}, word);
+        appendNew(candidates, seen, forms.bases(rewrite), word);
     }
     QStringList found;
     for (const QString &candidate : std::as_const(candidates)) {
@@ -191,12 +196,14 @@ QStringList BaseForms::baseForms(const QString &word, const HeadwordTest &isHead
         return found;
 
     QStringList asked{word};
-    appendNew(asked, rewritten, word);
+    QSet<QString> seenAsked{word};
+    appendNew(asked, seenAsked, rewritten, word);
     QStringList stems;
+    QSet<QString> seenStems;
     for (const QStringList &answer : hunspellStems(asked))
-        appendNew(stems, answer, word);
+        appendNew(stems, seenStems, answer, word);
     for (const QString &stem : std::as_const(stems)) {
-        if (stem != word && !found.contains(stem) && isHeadword(stem))
+        if (isHeadword(stem))
             found.append(stem);
     }
     return found;

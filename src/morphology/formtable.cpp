@@ -3,6 +3,7 @@
 #include "platform/textfile.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 namespace parlora::morphology {
 
@@ -26,6 +27,10 @@ FormTable::LoadResult FormTable::load(const QString &path)
 FormTable::LoadResult FormTable::parse(const QString &text)
 {
     LoadResult result;
+    // Each form and base once: a set keeps that check from growing with the
+    // number of bases a form already has (a table of many makes it
+    // quadratic otherwise).
+    QSet<QString> pairs;
     qsizetype lineNumber = 0;
     for (QStringView line : QStringView(text).split(u'\n')) {
         ++lineNumber;
@@ -46,10 +51,9 @@ FormTable::LoadResult FormTable::parse(const QString &text)
         }
         if (leftIsRule) {
             m_rules.append({left.mid(1), right.mid(1)});
-        } else {
-            QStringList &bases = m_bases[left];
-            if (!bases.contains(right))
-                bases.append(right);
+        } else if (!pairs.contains(left + FieldSeparator + right)) {
+            pairs.insert(left + FieldSeparator + right);
+            m_bases[left].append(right);
         }
     }
     return result;
@@ -58,11 +62,14 @@ FormTable::LoadResult FormTable::parse(const QString &text)
 QStringList FormTable::rewrites(const QString &word) const
 {
     QStringList rewritten;
+    QSet<QString> seen;
     for (const Rule &rule : m_rules) {
         if (word.size() > rule.ending.size() && word.endsWith(rule.ending)) {
             QString candidate = word.chopped(rule.ending.size()) + rule.replacement;
-            if (!rewritten.contains(candidate))
+            if (!seen.contains(candidate)) {
+                seen.insert(candidate);
                 rewritten.append(std::move(candidate));
+            }
         }
     }
     return rewritten;

@@ -114,6 +114,13 @@ QStringView TextFileReader::readLineView()
 
 bool canEncodeWindows1252(QStringView text)
 {
+    // ASCII and the Latin-1 letters are the same in the code page; only the
+    // rest needs the converter, which is slow to set up for every word.
+    const auto latin1Letter = [](QChar character) {
+        return character.unicode() < 0x80 || (character.unicode() >= 0xA0 && character.unicode() <= 0xFF);
+    };
+    if (std::all_of(text.begin(), text.end(), latin1Letter))
+        return true;
     QStringEncoder encoder(CodePage);
     // encode() is lazy: the conversion, and so the error flag, happens only
     // when its result becomes a byte array.

@@ -121,6 +121,26 @@ void FindExactMatches(const IndexView &index, SearchState &state, const QString 
     }
 }
 
+namespace {
+// The words of an entry, each once, in the order they first come. A word
+// offered again changes nothing (it is either not similar, or in FoundText
+// since its first time), but finding that out searched all of FoundText
+// each time: an entry of one word repeated tens of thousands of times took
+// seconds.
+QStringList distinctWords(const QStringList &words)
+{
+    QSet<QString> seen;
+    QStringList distinct;
+    for (const QString &word : words) {
+        if (!seen.contains(word)) {
+            seen.insert(word);
+            distinct.append(word);
+        }
+    }
+    return distinct;
+}
+} // namespace
+
 void FindSimilarWords(const IndexView &index, SearchState &state, const QString &query)
 {
     if (query.size() < words::MinimumSimilarQueryLength)
@@ -154,7 +174,8 @@ void FindSimilarWords(const IndexView &index, SearchState &state, const QString 
             anythingNew = anythingNew || !reported.contains(hits.at(end).candidate);
         if (anythingNew) {
             const QString lowered = index.Source(record).toString().toLower();
-            words::OfferSimilarCandidates(state, lowered, words::SplitWords(words::StripPunctuation(lowered)), query,
+            words::OfferSimilarCandidates(state, lowered,
+                                          distinctWords(words::SplitWords(words::StripPunctuation(lowered))), query,
                                           words::IsSimilarFast);
             for (qsizetype i = first; i < end; ++i)
                 reported.insert(hits.at(i).candidate);

@@ -6,9 +6,14 @@ namespace parlora::words {
 
 void AddListItem(SearchState &state, ResultList list, const QString &text)
 {
-    if (state.translations.contains(text))
+    if (state.translationLines.contains(text))
         return;
-    (list == ResultList::Translations ? state.translations : state.similarWords).append(text);
+    if (list == ResultList::Translations) {
+        state.translations.append(text);
+        state.translationLines.insert(text);
+    } else {
+        state.similarWords.append(text);
+    }
     state.addedLines.append({list, text});
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +34,10 @@ struct SearchState {
     QString FoundText;
 
     QStringList translations;    // lstTraduzioni
+    // The lines of translations, so that the duplicate test of a new line
+    // does not read them all: a word that thousands of entries hold made
+    // that test cost the square of their number.
+    QSet<QString> translationLines;
     QStringList similarWords;    // lstSimili
     QString resultText;          // Text1
     QList<AddedLine> addedLines; // both lists, in adding order

@@ -1,5 +1,6 @@
 #include "cli/lookupcommand.h"
 #include "platform/textfile.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,8 +13,6 @@
 #include <gtest/gtest.h>
 
 using namespace parlora;
-
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
@@ -41,8 +40,7 @@ protected:
         write("dic/ital.gra", {"*i", "*e"});
         write("dic/portugal.gra", {"*", "*"});
         write("dic/portital.per", {"gatto", "gato"});
-        QFile forms(m_folder.filePath("dic/ital.forms"));
-        ASSERT_TRUE(forms.open(QIODevice::WriteOnly) && forms.write("parliamo\tparlare\n") > 0);
+        testfiles::writeBytes(m_folder.filePath("dic/ital.forms"), "parliamo\tparlare\n");
         writeLanguage("Italiano", "non trovata");
     }
 
@@ -164,9 +162,7 @@ TEST_F(Lookup, DefaultsDoNotDependOnWhatTheWindowSaved)
     // Language 1 -> 2, no similar words, English.
     writeLanguage("English", "not found");
     QDir().mkpath(m_cache.filePath("config/parlora"));
-    QFile settings(m_folder.filePath("parlora.ini"));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly) && settings.write(QByteArray(1, char(1 | 16))) == 1);
-    settings.close();
+    testfiles::writeBytes(m_folder.filePath("parlora.ini"), QByteArray(1, char(1 | 16)));
 
     LookupOutput result = run({"canx"});
     EXPECT_TRUE(result.out.contains("Similar words:")) << "similar words are on by default";
@@ -255,9 +251,7 @@ TEST_F(Lookup, ExportsThePersonalDictionary)
     const QString file = m_cache.filePath("mine.csv");
     const LookupOutput result = run({"--export-personal", file});
     EXPECT_EQ(result.exitCode, 0);
-    QFile exported(file);
-    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
-    EXPECT_EQ(exported.readAll(), QByteArray("Italiano,Portugu\xc3\xaas\ngatto,gato\n"));
+    EXPECT_EQ(testfiles::readBytes(file), QByteArray("Italiano,Portugu\xc3\xaas\ngatto,gato\n"));
     EXPECT_EQ(run({"--export-personal", m_cache.filePath("new folder/x.tsv")}).exitCode, 0);
     EXPECT_EQ(run({"--export-personal", m_cache.path()}).exitCode, 2) << "a folder is no file";
 }

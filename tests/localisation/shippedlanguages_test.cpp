@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/qtprinters.h"
+#include "qtprinters.h"
 
 using namespace parlora;
 

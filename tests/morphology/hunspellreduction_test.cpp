@@ -1,9 +1,9 @@
 #include "morphology/baseforms.h"
 #include "morphology/hunspellreduction.h"
 #include "morphology/hunspellstemmer.h"
+#include "testfiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,6 +11,9 @@
 using namespace parlora::morphology;
 
 namespace {
+
+using parlora::testfiles::readBytes;
+using parlora::testfiles::writeBytes;
 
 // parlare's class A makes "parlato", which class B continues to "parlata";
 // class C belongs only to words that are not kept.
@@ -25,12 +28,6 @@ bool keepParlareAndCitta(const QString &word)
     return word == QLatin1String("parlare") || word == QStringLiteral("città");
 }
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 TEST(HunspellReduction, KeepsTheWordsAskedForAndTheClassesTheyReach)
 {
     const std::optional<HunspellFiles> reduced = reducedDictionary({Affixes, Words}, keepParlareAndCitta);
@@ -43,10 +40,10 @@ TEST(HunspellReduction, KeepsTheWordsAskedForAndTheClassesTheyReach)
 
     // What matters: the reduced copy stems the kept words' forms as before.
     QTemporaryDir dir;
-    write(dir.filePath("full.aff"), Affixes);
-    write(dir.filePath("full.dic"), Words);
-    write(dir.filePath("reduced.aff"), reduced->affixes);
-    write(dir.filePath("reduced.dic"), reduced->words);
+    writeBytes(dir.filePath("full.aff"), Affixes);
+    writeBytes(dir.filePath("full.dic"), Words);
+    writeBytes(dir.filePath("reduced.aff"), reduced->affixes);
+    writeBytes(dir.filePath("reduced.dic"), reduced->words);
     const HunspellStemmer full({dir.filePath("full")});
     const HunspellStemmer small({dir.filePath("reduced")});
     for (const char *form : {"parlando", "parlato", "parlata"}) {
@@ -90,8 +87,8 @@ TEST(HunspellReduction, EncodingsAndFlagKinds)
 TEST(HunspellReduction, BaseFormsMakeUseAndReplaceTheCachedCopy)
 {
     QTemporaryDir dir;
-    write(dir.filePath("full.aff"), Affixes);
-    write(dir.filePath("full.dic"), Words);
+    writeBytes(dir.filePath("full.aff"), Affixes);
+    writeBytes(dir.filePath("full.dic"), Words);
     const QString cache = dir.filePath("cache");
     ASSERT_TRUE(QDir().mkpath(cache));
     const auto isHeadword = [](const QString &word) { return word == QLatin1String("parlare"); };
@@ -113,17 +110,14 @@ TEST(HunspellReduction, BaseFormsMakeUseAndReplaceTheCachedCopy)
     EXPECT_NE(second, first) << "the old copy and its answers are removed";
 }
 
-} // namespace
-
-namespace {
 
 // Hunspell's answers kept beside the copy are used instead of loading it:
 // an answer planted in the file is what the next program gets.
 TEST(HunspellReduction, KeptAnswersSpareLoadingHunspell)
 {
     QTemporaryDir dir;
-    write(dir.filePath("full.aff"), Affixes);
-    write(dir.filePath("full.dic"), Words);
+    writeBytes(dir.filePath("full.aff"), Affixes);
+    writeBytes(dir.filePath("full.dic"), Words);
     const QString cache = dir.filePath("cache");
     ASSERT_TRUE(QDir().mkpath(cache));
     const auto headword = [](const QString &word) { return word == QLatin1String("parlare") || word == QLatin1String("cane"); };
@@ -136,23 +130,17 @@ TEST(HunspellReduction, KeptAnswersSpareLoadingHunspell)
     const QStringList answers = QDir(cache).entryList({"*.stems"}, QDir::Files);
     ASSERT_EQ(answers.size(), 1);
     const QString file = QDir(cache).filePath(answers.first());
-    QFile kept(file);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), "parlata\tparlare\n");
-    kept.close();
+    EXPECT_EQ(readBytes(file), "parlata\tparlare\n");
 
-    write(file, "parlata\tcane\nparlando\tcane"); // the second line cut short
+    writeBytes(file, "parlata\tcane\nparlando\tcane"); // the second line cut short
     EXPECT_EQ(lookUp("parlata"), QStringList{"cane"}) << "the kept answer";
     EXPECT_EQ(lookUp("parlando"), QStringList{"parlare"}) << "a line cut short is no answer";
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), "parlata\tcane\nparlando\tcane\nparlando\tparlare\n") << "a new line after the cut one";
-    kept.close();
+    EXPECT_EQ(readBytes(file), "parlata\tcane\nparlando\tcane\nparlando\tparlare\n") << "a new line after the cut one";
 
     // A word Hunspell knows nothing of is an answer too, kept once.
     EXPECT_EQ(lookUp("qwzx"), QStringList{});
     EXPECT_EQ(lookUp("qwzx"), QStringList{});
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(kept.readAll().endsWith("parlando\tparlare\nqwzx\t\n"));
+    EXPECT_TRUE(readBytes(file).endsWith("parlando\tparlare\nqwzx\t\n"));
 }
 
 } // namespace

@@ -21,7 +21,11 @@ void makeDataFolder(const QString &folder)
 
 // Layouts under one temporary root: a build folder (app/), an installation
 // (usr/bin beside usr/share/parlora), an installation in another prefix,
-// and a copied program alone (home/bin).
+// and a copied program alone (home/bin). Only the main dictionary marks a
+// data folder: a dic/ left with the user's own files, or the language files
+// alone, must not stop the search; one that is there but cannot be used
+// still marks it, since the loader explains it and passing it over would
+// send the user to the wrong folder.
 TEST(FindDataFolder, SearchesOwnFolderThenShareThenInstalledPrefix)
 {
     const struct {
@@ -32,6 +36,7 @@ TEST(FindDataFolder, SearchesOwnFolderThenShareThenInstalledPrefix)
         QString expectedFolder; // empty: none found
         bool besideProgram;
         QStringList expectedTried;
+        QStringList otherFolders = {}; // made empty, as decoys
     } rows[] = {
         {"BuildFolder", {"app"}, "app", "usr/share/parlora", "app", true, {"app"}},
         {"OwnFolderWinsOverInstallation", {"app", "share/parlora"}, "app", "", "app", true, {"app"}},
@@ -44,13 +49,17 @@ TEST(FindDataFolder, SearchesOwnFolderThenShareThenInstalledPrefix)
         {"NothingAnywhere", {}, "home/bin", "usr/share/parlora", "", false,
          {"home/bin", "home/share/parlora", "usr/share/parlora"}},
         {"BuildWithoutInstalledFolder", {}, "app", "", "", false, {"app", "share/parlora"}},
+        {"FolderWithoutTheMainDictionaryIsPassedOver", {"usr/share/parlora"}, "usr/bin", "", "usr/share/parlora",
+         false, {"usr/bin", "usr/share/parlora"}, {"usr/bin/dic/portital.per", "usr/bin/lang"}},
+        {"UnusableMainDictionaryStillMarksTheFolder", {}, "app", "", "app", true, {"app"}, {"app/dic/portital.diz"}},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         QTemporaryDir root;
         for (const QString &folder : row.dataFolders)
             makeDataFolder(root.filePath(folder));
-        ASSERT_TRUE(QDir().mkpath(root.filePath(row.programFolder)));
+        for (const QString &folder : row.otherFolders + QStringList{row.programFolder})
+            ASSERT_TRUE(QDir().mkpath(root.filePath(folder)));
         const QString installed = row.installedFolder.isEmpty() ? QString() : root.filePath(row.installedFolder);
 
         const DataFolderSearch search = findDataFolder(root.filePath(row.programFolder), MainDictionary, installed);
@@ -63,34 +72,6 @@ TEST(FindDataFolder, SearchesOwnFolderThenShareThenInstalledPrefix)
             tried.append(root.filePath(folder));
         EXPECT_EQ(search.tried, tried);
     }
-}
-
-// Only the main dictionary marks a data folder: a dic/ left with the user's
-// own files, or the language files alone, must not stop the search.
-TEST(FindDataFolder, FolderWithoutTheMainDictionaryIsPassedOver)
-{
-    QTemporaryDir root;
-    const QString program = root.filePath(QStringLiteral("usr/bin"));
-    ASSERT_TRUE(QDir().mkpath(program + QStringLiteral("/dic")));
-    ASSERT_TRUE(QDir().mkpath(program + QStringLiteral("/lang")));
-    QFile personal(program + QStringLiteral("/dic/portital.per"));
-    ASSERT_TRUE(personal.open(QIODevice::WriteOnly));
-    makeDataFolder(root.filePath(QStringLiteral("usr/share/parlora")));
-
-    const DataFolderSearch search = findDataFolder(program, MainDictionary, QString());
-    EXPECT_EQ(search.folder, root.filePath(QStringLiteral("usr/share/parlora")));
-    EXPECT_FALSE(search.besideProgram);
-}
-
-// The loader, not the search, explains a main dictionary that is there but
-// cannot be used; passing it over would send the user to the wrong folder.
-TEST(FindDataFolder, UnusableMainDictionaryStillMarksTheFolder)
-{
-    QTemporaryDir root;
-    ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("app/dic/portital.diz"))));
-    const DataFolderSearch search = findDataFolder(root.filePath(QStringLiteral("app")), MainDictionary, QString());
-    EXPECT_EQ(search.folder, root.filePath(QStringLiteral("app")));
-    EXPECT_TRUE(search.besideProgram);
 }
 
 // Paths as the program gets them may end in a slash or pass through "..";

@@ -1,27 +1,15 @@
 #include "platform/textfile.h"
+#include "testfiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace parlora;
+using parlora::testfiles::readBytes;
+using parlora::testfiles::writeBytes;
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // "At end" must turn true exactly after the last line: the loaders decide
 // from it whether a record is complete.
@@ -70,8 +58,11 @@ TEST(WriteTextLines, WritesCrLfInWindows1252AndRefusesOtherText)
     EXPECT_FALSE(refused);
     EXPECT_FALSE(refused.error.isEmpty());
     EXPECT_EQ(readBytes(path), QByteArray("citt\xE0\r\n\r\n5 \x80\r\n")) << "the old file stays";
-    EXPECT_FALSE(canEncodeWindows1252(u"ă"));
-    EXPECT_FALSE(canEncodeWindows1252(u"😀"));
+    // Latin-1 letters and the code page's own signs pass; the C1 controls
+    // whose bytes hold those signs (€ for U+0080, Ÿ for U+009F) do not.
+    EXPECT_TRUE(canEncodeWindows1252(u"\u00A0àÿ € œ"));
+    for (const char16_t *text : {u"ă", u"😀", u"\u0080", u"\u009F"})
+        EXPECT_FALSE(canEncodeWindows1252(text)) << QString::fromUtf16(text).toStdString();
 }
 
 // A data file is read whole, in pieces, up to the cap and no further, and
@@ -106,18 +97,6 @@ TEST(ReadDataFile, ReadsWholeFilesUpToTheCapWithoutReservingIt)
         EXPECT_EQ(read.bytes, bytes);
         EXPECT_LE(read.bytes.capacity(), std::max<qint64>(2 * row.size, Piece));
     }
-}
-
-TEST(FileExists, TrueOnlyForFiles)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("a.txt"));
-    writeBytes(file, "");
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-
-    EXPECT_TRUE(FileExists(file)) << "an empty file exists";
-    EXPECT_FALSE(FileExists(dir.filePath(QStringLiteral("folder"))));
-    EXPECT_FALSE(FileExists(dir.filePath(QStringLiteral("nothing"))));
 }
 
 } // namespace

@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-using namespace parlora;
+#include "qtprinters.h"
 
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
+using namespace parlora;
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "words/editdistance.h"
 #include "words/similarwords.h"
 
-#include "qstringprinter.h"
+#include "qtprinters.h"
 
 #include <gtest/gtest.h>
 

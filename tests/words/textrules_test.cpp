@@ -1,6 +1,6 @@
 #include "words/textrules.h"
 
-#include "qstringprinter.h"
+#include "qtprinters.h"
 
 #include <gtest/gtest.h>
 
@@ -54,10 +54,6 @@ TEST(TextRules, FoldStripAndPrepareChangeOnlyWhatTheyName)
         EXPECT_EQ(c.rule(QString::fromUtf8(c.text)), QString::fromUtf8(c.expected));
     }
 }
-
-} // namespace
-
-namespace {
 
 // The quick lower case must agree with Qt's for every character, Latin-1 and
 // beyond (where Qt's special casings apply), alone and inside a text.

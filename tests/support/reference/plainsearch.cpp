@@ -10,11 +10,6 @@
 
 namespace parlora::words {
 
-Distance MinOfThree(Distance x, Distance y, Distance z)
-{
-    return std::min(std::min(x, y), z);
-}
-
 Distance EditDistance(QStringView a, QStringView b)
 {
     const auto n = Distance(a.size());
@@ -36,8 +31,8 @@ Distance EditDistance(QStringView a, QStringView b)
         const QChar ca = a[i - 1];
         for (int j = 1; j <= m; ++j) {
             const Distance cost = ca == b[j - 1] ? 0 : 1;
-            cell(i, j) = MinOfThree(Distance(cell(i - 1, j) + 1), Distance(cell(i, j - 1) + 1),
-                                    Distance(cell(i - 1, j - 1) + cost));
+            cell(i, j) = std::min({Distance(cell(i - 1, j) + 1), Distance(cell(i, j - 1) + 1),
+                                   Distance(cell(i - 1, j - 1) + cost)});
         }
     }
     return cell(n, m);

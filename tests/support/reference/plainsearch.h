@@ -18,8 +18,6 @@ namespace parlora::words {
 // near this length.
 using Distance = qint16;
 
-Distance MinOfThree(Distance x, Distance y, Distance z);
-
 // Levenshtein distance: insertion, deletion and substitution cost 1 each
 // (a transposition therefore costs 2). Characters compare by exact code.
 Distance EditDistance(QStringView a, QStringView b);

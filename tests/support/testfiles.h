@@ -1,5 +1,9 @@
 #pragma once
 
+// Files the tests write and read back byte for byte.
+
+#include "qtprinters.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -9,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <ostream>
 #include <sys/resource.h>
 
 namespace parlora::testfiles {
@@ -51,9 +54,3 @@ private:
 };
 
 } // namespace parlora::testfiles
-
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
