@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstring>
 #include <span>
-#include <sys/stat.h>
 
 namespace parlora::morphology {
 
@@ -15,13 +14,10 @@ namespace {
 
 constexpr char Magic[8] = {'P', 'A', 'R', 'L', 'F', 'R', 'M', '\1'};
 constexpr quint32 FormatVersion = 1;
-constexpr qsizetype Alignment = 8;
 constexpr qsizetype NameHashLength = 16;
 
-struct Region {
-    quint64 offset = 0;
-    quint64 count = 0;
-};
+using mapped::Region;
+using mapped::TextRef;
 
 struct Header {
     char magic[8];
@@ -36,11 +32,6 @@ struct Header {
     Region rules;   // Rule, in file order
 };
 
-struct TextRef {
-    quint32 offset;
-    quint32 length;
-};
-
 struct Form {
     TextRef key;
     quint32 basesOffset; // in refs
@@ -52,22 +43,6 @@ struct Rule {
     TextRef replacement;
 };
 
-template <typename T>
-Region append(QByteArray &file, const T *items, qsizetype count)
-{
-    file.append(QByteArray((Alignment - file.size() % Alignment) % Alignment, '\0'));
-    const Region region{quint64(file.size()), quint64(count)};
-    file.append(reinterpret_cast<const char *>(items), count * qsizetype(sizeof(T)));
-    return region;
-}
-
-bool fits(const Region &region, qint64 fileSize, qsizetype elementSize)
-{
-    if (region.offset % Alignment != 0 || region.offset > quint64(fileSize))
-        return false;
-    return region.count <= (quint64(fileSize) - region.offset) / quint64(elementSize);
-}
-
 } // namespace
 
 struct MappedFormTable::Layout {
@@ -77,24 +52,14 @@ struct MappedFormTable::Layout {
     template <typename T>
     std::span<const T> region(const Region &where) const
     {
-        return {reinterpret_cast<const T *>(data + where.offset), std::size_t(where.count)};
+        return mapped::elements<T>(data, where);
     }
-    QStringView text(const TextRef &ref) const
-    {
-        const std::span<const char16_t> pool = region<char16_t>(header.strings);
-        if (ref.offset > pool.size() || ref.length > pool.size() - ref.offset)
-            return {};
-        return QStringView(pool.data() + ref.offset, qsizetype(ref.length));
-    }
+    QStringView text(const TextRef &ref) const { return mapped::text(region<char16_t>(header.strings), ref); }
 };
 
 std::optional<MappedFormTable::Stamp> MappedFormTable::stampOf(const QString &tableFile)
 {
-    struct stat status {};
-    if (::stat(QFile::encodeName(tableFile).constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return std::nullopt;
-    constexpr qint64 NanosecondsPerSecond = 1000000000;
-    return Stamp{qint64(status.st_size), qint64(status.st_mtim.tv_sec) * NanosecondsPerSecond + status.st_mtim.tv_nsec};
+    return sourceStampOf(tableFile);
 }
 
 QByteArray MappedFormTable::serialize(const Stamp &stamp, const FormTable &table)
@@ -125,10 +90,10 @@ QByteArray MappedFormTable::serialize(const Stamp &stamp, const FormTable &table
     header.sourceSize = stamp.size;
     header.sourceModified = stamp.modifiedNanoseconds;
     QByteArray file(sizeof(Header), '\0');
-    header.strings = append(file, reinterpret_cast<const char16_t *>(strings.constData()), strings.size());
-    header.refs = append(file, refs.constData(), refs.size());
-    header.forms = append(file, forms.constData(), forms.size());
-    header.rules = append(file, rules.constData(), rules.size());
+    header.strings = mapped::append(file, reinterpret_cast<const char16_t *>(strings.constData()), strings.size());
+    header.refs = mapped::append(file, refs.constData(), refs.size());
+    header.forms = mapped::append(file, forms.constData(), forms.size());
+    header.rules = mapped::append(file, rules.constData(), rules.size());
     header.fileSize = quint64(file.size());
     std::memcpy(file.data(), &header, sizeof header);
     return file;
@@ -145,8 +110,8 @@ bool MappedFormTable::attach(const uchar *data, qint64 size, const Stamp &stamp)
     std::memcpy(&header, data, sizeof header);
     if (std::memcmp(header.magic, Magic, sizeof Magic) != 0 || header.version != FormatVersion
         || header.fileSize != quint64(size) || Stamp{header.sourceSize, header.sourceModified} != stamp
-        || !fits(header.strings, size, sizeof(char16_t)) || !fits(header.refs, size, sizeof(TextRef))
-        || !fits(header.forms, size, sizeof(Form)) || !fits(header.rules, size, sizeof(Rule)))
+        || !mapped::fits(header.strings, size, sizeof(char16_t)) || !mapped::fits(header.refs, size, sizeof(TextRef))
+        || !mapped::fits(header.forms, size, sizeof(Form)) || !mapped::fits(header.rules, size, sizeof(Rule)))
         return false;
     m_layout->data = data;
     m_layout->header = header;

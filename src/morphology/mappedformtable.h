@@ -1,6 +1,7 @@
 #pragma once
 
 #include "morphology/formtable.h"
+#include "platform/mappedfile.h"
 
 #include <QFile>
 
@@ -17,11 +18,7 @@ namespace parlora::morphology {
 // one that is stale, cut short or damaged is refused, never trusted.
 class MappedFormTable final : public FormLookup {
 public:
-    struct Stamp {
-        qint64 size = 0;
-        qint64 modifiedNanoseconds = 0;
-        bool operator==(const Stamp &) const = default;
-    };
+    using Stamp = SourceStamp;
     static std::optional<Stamp> stampOf(const QString &tableFile);
     static QByteArray serialize(const Stamp &stamp, const FormTable &table);
 

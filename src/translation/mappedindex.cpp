@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace parlora {
 
@@ -17,13 +16,10 @@ constexpr char Magic[8] = {'P', 'A', 'R', 'L', 'I', 'D', 'X', '\1'};
 constexpr quint32 ByteOrderMark = 0x01020304;
 // Raised whenever the layout or what the indexes hold changes.
 constexpr quint32 FormatVersion = 1;
-constexpr qsizetype Alignment = 8;
 constexpr int Directions = 2;
 
-struct Region {
-    quint64 offset = 0; // bytes from the start of the file
-    quint64 count = 0;  // elements
-};
+using mapped::Region;
+using mapped::TextRef;
 
 struct DirectionRegions {
     Region forms;      // KeyedList, sorted by key
@@ -45,11 +41,6 @@ struct Header {
     Region records; // RecordRef
     Region ints;    // qint32
     DirectionRegions directions[Directions];
-};
-
-struct TextRef {
-    quint32 offset;
-    quint32 length;
 };
 
 struct RecordRef {
@@ -126,24 +117,6 @@ QList<GroupList> groupLists(Writer &writer, const QHash<quint64, QList<qint32>> 
     return lists;
 }
 
-// Appends a block at an aligned offset and says where it went.
-template <typename T>
-Region append(QByteArray &file, const T *items, qsizetype count)
-{
-    file.append(QByteArray((Alignment - file.size() % Alignment) % Alignment, '\0'));
-    const Region region{quint64(file.size()), quint64(count)};
-    file.append(reinterpret_cast<const char *>(items), count * qsizetype(sizeof(T)));
-    return region;
-}
-
-// Whether a region of elements of a size lies inside the file.
-bool fits(const Region &region, qint64 fileSize, qsizetype elementSize)
-{
-    if (region.offset % Alignment != 0 || region.offset > quint64(fileSize))
-        return false;
-    return region.count <= (quint64(fileSize) - region.offset) / quint64(elementSize);
-}
-
 } // namespace
 
 struct MappedIndex::Layout {
@@ -153,18 +126,12 @@ struct MappedIndex::Layout {
     template <typename T>
     std::span<const T> region(const Region &where) const
     {
-        return {reinterpret_cast<const T *>(data + where.offset), std::size_t(where.count)};
+        return mapped::elements<T>(data, where);
     }
     std::span<const char16_t> strings() const { return region<char16_t>(header.strings); }
     std::span<const qint32> ints() const { return region<qint32>(header.ints); }
 
-    QStringView text(const TextRef &ref) const
-    {
-        const std::span<const char16_t> pool = strings();
-        if (ref.offset > pool.size() || ref.length > pool.size() - ref.offset)
-            return {};
-        return QStringView(pool.data() + ref.offset, qsizetype(ref.length));
-    }
+    QStringView text(const TextRef &ref) const { return mapped::text(strings(), ref); }
     template <typename T>
     std::span<const T> list(quint32 offset, quint32 count) const
     {
@@ -199,12 +166,7 @@ namespace indexfile {
 
 std::optional<SourceStamp> stampOf(const QString &sourceFile)
 {
-    // Nanoseconds: an edit within the same second must make the cache stale.
-    struct stat status {};
-    if (::stat(QFile::encodeName(sourceFile).constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return std::nullopt;
-    constexpr qint64 NanosecondsPerSecond = 1000000000;
-    return SourceStamp{qint64(status.st_size), qint64(status.st_mtim.tv_sec) * NanosecondsPerSecond + status.st_mtim.tv_nsec};
+    return sourceStampOf(sourceFile);
 }
 
 QByteArray serialize(const SourceStamp &stamp, const MainDictionary &dictionary, const SearchIndex &language1,
@@ -243,16 +205,16 @@ QByteArray serialize(const SourceStamp &stamp, const MainDictionary &dictionary,
     header.recordCount = quint64(records.size());
 
     QByteArray file(sizeof(Header), '\0');
-    header.strings = append(file, reinterpret_cast<const char16_t *>(writer.m_strings.constData()),
+    header.strings = mapped::append(file, reinterpret_cast<const char16_t *>(writer.m_strings.constData()),
                             writer.m_strings.size());
-    header.records = append(file, records.constData(), records.size());
-    header.ints = append(file, writer.m_ints.constData(), writer.m_ints.size());
+    header.records = mapped::append(file, records.constData(), records.size());
+    header.ints = mapped::append(file, writer.m_ints.constData(), writer.m_ints.size());
     for (int d = 0; d < Directions; ++d) {
-        header.directions[d].forms = append(file, lists[d][0].constData(), lists[d][0].size());
-        header.directions[d].words = append(file, lists[d][1].constData(), lists[d][1].size());
-        header.directions[d].candidates = append(file, lists[d][2].constData(), lists[d][2].size());
-        header.directions[d].byFirst = append(file, groups[d][0].constData(), groups[d][0].size());
-        header.directions[d].byLast = append(file, groups[d][1].constData(), groups[d][1].size());
+        header.directions[d].forms = mapped::append(file, lists[d][0].constData(), lists[d][0].size());
+        header.directions[d].words = mapped::append(file, lists[d][1].constData(), lists[d][1].size());
+        header.directions[d].candidates = mapped::append(file, lists[d][2].constData(), lists[d][2].size());
+        header.directions[d].byFirst = mapped::append(file, groups[d][0].constData(), groups[d][0].size());
+        header.directions[d].byLast = mapped::append(file, groups[d][1].constData(), groups[d][1].size());
     }
     header.fileSize = quint64(file.size());
     std::memcpy(file.data(), &header, sizeof header);
@@ -339,12 +301,12 @@ bool MappedIndexFile::attach(const uchar *data, qint64 size, const indexfile::So
         || header.version != FormatVersion || header.fileSize != quint64(size)
         || indexfile::SourceStamp{header.sourceSize, header.sourceModified} != source)
         return false;
-    bool sound = fits(header.strings, size, sizeof(char16_t)) && fits(header.records, size, sizeof(RecordRef))
-        && fits(header.ints, size, sizeof(qint32)) && header.records.count == header.recordCount;
+    bool sound = mapped::fits(header.strings, size, sizeof(char16_t)) && mapped::fits(header.records, size, sizeof(RecordRef))
+        && mapped::fits(header.ints, size, sizeof(qint32)) && header.records.count == header.recordCount;
     for (const DirectionRegions &direction : header.directions) {
-        sound = sound && fits(direction.forms, size, sizeof(KeyedList)) && fits(direction.words, size, sizeof(KeyedList))
-            && fits(direction.candidates, size, sizeof(KeyedList)) && fits(direction.byFirst, size, sizeof(GroupList))
-            && fits(direction.byLast, size, sizeof(GroupList));
+        sound = sound && mapped::fits(direction.forms, size, sizeof(KeyedList)) && mapped::fits(direction.words, size, sizeof(KeyedList))
+            && mapped::fits(direction.candidates, size, sizeof(KeyedList)) && mapped::fits(direction.byFirst, size, sizeof(GroupList))
+            && mapped::fits(direction.byLast, size, sizeof(GroupList));
     }
     if (!sound)
         return false;

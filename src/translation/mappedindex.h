@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/wordlists.h"
+#include "platform/mappedfile.h"
 #include "translation/indexview.h"
 
 #include <QByteArray>
@@ -28,11 +29,7 @@ class SearchIndex;
 namespace indexfile {
 
 // What the cache was made from; a different one makes it stale.
-struct SourceStamp {
-    qint64 size = 0;
-    qint64 modifiedNanoseconds = 0;
-    bool operator==(const SourceStamp &) const = default;
-};
+using parlora::SourceStamp;
 std::optional<SourceStamp> stampOf(const QString &sourceFile);
 
 // The file's bytes for a dictionary and the indexes of its two directions
