@@ -32,7 +32,8 @@ QStringList meaningfulLines(const QByteArray &bytes)
 {
     // A mark right after the mark is a second mark, not a character.
     const bool marked = bytes.startsWith("\xEF\xBB\xBF");
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: a sequence cut short at the end is an error, not a wait.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(marked ? bytes.sliced(3) : bytes);
     const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char byte) { return byte & 0x80; });
     if (!marked && (utf8.hasError() || !beyondAscii))
