@@ -38,8 +38,14 @@ void ResultListBox::mouseDoubleClickEvent(QMouseEvent *event)
 
 void ResultListBox::applyExtent()
 {
-    QScrollBar *bar = horizontalScrollBar();
+    // Whether the bar shows is ours to say too. Left to the view, it showed
+    // the bar for a line wider than the list, our range then hid it, the
+    // view laid itself out again and showed it: the window froze.
     const int visible = viewport()->width();
+    const Qt::ScrollBarPolicy policy = m_extent > visible ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    if (horizontalScrollBarPolicy() != policy)
+        setHorizontalScrollBarPolicy(policy);
+    QScrollBar *bar = horizontalScrollBar();
     bar->setPageStep(visible);
     bar->setRange(0, qMax(0, m_extent - visible));
 }
