@@ -6,6 +6,8 @@
 
 #include <hunspell/hunspell.hxx>
 
+#include <mutex>
+
 namespace parlora::morphology {
 
 namespace {
@@ -23,11 +25,24 @@ QString firstInstalledDictionary(const QStringList &dictionaries)
     return {};
 }
 
+namespace {
+// Hunspell keeps one table for all its dictionaries, made by the first and
+// freed by the last without any lock: the two languages loading at the same
+// time each made one, and one was never freed. Making and freeing them one
+// at a time keeps the library's count right.
+std::mutex &hunspellLifetimeLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+} // namespace
+
 HunspellStemmer::HunspellStemmer(const QStringList &dictionaries)
 {
     const QString dictionary = firstInstalledDictionary(dictionaries);
     if (dictionary.isEmpty())
         return;
+    const std::lock_guard lifetime(hunspellLifetimeLock());
     m_hunspell = std::make_unique<Hunspell>(QFile::encodeName(dictionary + AffixExtension).constData(),
                                             QFile::encodeName(dictionary + WordsExtension).constData());
     m_dictionary = dictionary;
@@ -35,7 +50,11 @@ HunspellStemmer::HunspellStemmer(const QStringList &dictionaries)
     m_utf8 = encoding == "UTF-8" || encoding == "utf-8";
 }
 
-HunspellStemmer::~HunspellStemmer() = default;
+HunspellStemmer::~HunspellStemmer()
+{
+    const std::lock_guard lifetime(hunspellLifetimeLock());
+    m_hunspell.reset();
+}
 
 QByteArray HunspellStemmer::encode(const QString &word) const
 {

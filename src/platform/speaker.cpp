@@ -3,35 +3,55 @@
 #include <QTextToSpeech>
 #include <QThread>
 
+#include <mutex>
 #include <optional>
 
 namespace parlora {
 
 TextToSpeechSpeaker::TextToSpeechSpeaker() = default;
 
+// What the starting thread shares with the speaker: where to hand the
+// engine, or nothing once the speaker is gone.
+struct TextToSpeechSpeaker::Handoff {
+    std::mutex lock;
+    QObject *receiver = nullptr;
+};
+
 TextToSpeechSpeaker::~TextToSpeechSpeaker()
 {
-    // The starting thread uses this object until it ends.
-    if (m_starter)
-        m_starter->wait();
+    // Never wait for the speech service: a program ending in its first
+    // seconds, or with a service that does not answer, would hang. A start
+    // still under way finds nobody to hand its engine to and drops it.
+    if (m_handoff) {
+        const std::lock_guard lock(m_handoff->lock);
+        m_handoff->receiver = nullptr;
+    }
 }
 
 void TextToSpeechSpeaker::start() const
 {
     m_state = State::Starting;
     QThread *windowsThread = m_receiver.thread();
-    m_starter = QThread::create([this, windowsThread] {
+    m_handoff = std::make_shared<Handoff>();
+    m_handoff->receiver = &m_receiver;
+    // The thread reaches the speaker only through the handoff; the call it
+    // posts runs only while the receiver, and so the speaker, lives.
+    m_starter = QThread::create([this, handoff = m_handoff, windowsThread] {
         // Without any engine plugin there is nothing to start.
         QTextToSpeech *engine = QTextToSpeech::availableEngines().isEmpty() ? nullptr : new QTextToSpeech;
         QList<QLocale> locales;
-        if (engine) {
-            if (engine->state() != QTextToSpeech::Error)
-                locales = engine->availableLocales();
-            // Made here, used from now on by the windows' thread.
-            engine->moveToThread(windowsThread);
+        if (engine && engine->state() != QTextToSpeech::Error)
+            locales = engine->availableLocales();
+        const std::lock_guard lock(handoff->lock);
+        if (!handoff->receiver) {
+            delete engine;
+            return;
         }
+        // Made here, used from now on by the windows' thread.
+        if (engine)
+            engine->moveToThread(windowsThread);
         QMetaObject::invokeMethod(
-            &m_receiver, [this, engine, locales] { takeEngine(engine, locales); }, Qt::QueuedConnection);
+            handoff->receiver, [this, engine, locales] { takeEngine(engine, locales); }, Qt::QueuedConnection);
     });
     QObject::connect(m_starter, &QThread::finished, m_starter, &QObject::deleteLater);
     m_starter->start();

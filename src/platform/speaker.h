@@ -68,6 +68,8 @@ private:
     mutable State m_state = State::NotStarted;
     mutable std::unique_ptr<QTextToSpeech> m_engine;
     mutable QList<QLocale> m_locales;
+    struct Handoff;
+    mutable std::shared_ptr<Handoff> m_handoff;
     mutable QPointer<QThread> m_starter;
     // Receives the started engine in the windows' thread.
     mutable QObject m_receiver;

@@ -38,7 +38,8 @@ TEST(TextToSpeechSpeaker, AnswersAtOnceAndTellsWhenTheEngineHasStarted)
     speaker.say(QStringLiteral("  "), QLocale::Italian);
     speaker.say(QStringLiteral("ola"), QLocale::Tongan);
 
-    // Ended while still starting: it waits for the start, then goes.
+    // Ended while still starting: it goes at once, and the start drops
+    // its engine.
     auto early = std::make_unique<TextToSpeechSpeaker>();
     (void)early->availability(QLocale::Italian);
     early.reset();
