@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using namespace parlora::morphology;
 
 namespace {
@@ -82,50 +84,48 @@ TEST(HunspellReduction, EncodingsAndFlagKinds)
     EXPECT_TRUE(marked->affixes.contains("SFX \xC3\xA9 are ando are")) << "a UTF-8 flag is one flag";
 }
 
+// The test dictionary in a temporary folder, with a cache folder beside it.
+class CachedDictionary : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeBytes(dir.filePath("full.aff"), Affixes);
+        writeBytes(dir.filePath("full.dic"), Words);
+        ASSERT_TRUE(QDir().mkpath(cache));
+    }
+    // Base forms reducing Hunspell to the headwords under the key.
+    std::unique_ptr<BaseForms> reducedTo(const QString &key, const QStringList &headwords) const
+    {
+        auto forms = std::make_unique<BaseForms>(dir.filePath("none.forms"), QStringList{dir.filePath("full")}, cache);
+        forms->reduceHunspellTo(key, [headwords] { return headwords; });
+        return forms;
+    }
+
+    QTemporaryDir dir;
+    const QString cache = dir.filePath("cache");
+};
+
 // The copy lives in the cache folder under its key: made once, used, and
 // replaced (the old one removed) when the headwords change.
-TEST(HunspellReduction, BaseFormsMakeUseAndReplaceTheCachedCopy)
+TEST_F(CachedDictionary, BaseFormsMakeUseAndReplaceTheCachedCopy)
 {
-    QTemporaryDir dir;
-    writeBytes(dir.filePath("full.aff"), Affixes);
-    writeBytes(dir.filePath("full.dic"), Words);
-    const QString cache = dir.filePath("cache");
-    ASSERT_TRUE(QDir().mkpath(cache));
     const auto isHeadword = [](const QString &word) { return word == QLatin1String("parlare"); };
     const auto copies = [&] { return QDir(cache).entryList({"hunspell-full-*"}, QDir::Files); };
-    {
-        BaseForms forms(dir.filePath("none.forms"), {dir.filePath("full")}, cache);
-        forms.reduceHunspellTo("first", [] { return QStringList{"parlare"}; });
-        EXPECT_EQ(forms.baseForms("parlata", isHeadword), QStringList{"parlare"});
-    }
+    EXPECT_EQ(reducedTo("first", {"parlare"})->baseForms("parlata", isHeadword), QStringList{"parlare"});
     const QStringList first = copies();
     ASSERT_EQ(first.size(), 3) << ".aff, .dic and the answers kept";
-    {
-        BaseForms forms(dir.filePath("none.forms"), {dir.filePath("full")}, cache);
-        forms.reduceHunspellTo("second", [] { return QStringList{"parlare", "cane"}; });
-        EXPECT_EQ(forms.baseForms("parlando", isHeadword), QStringList{"parlare"});
-    }
+    EXPECT_EQ(reducedTo("second", {"parlare", "cane"})->baseForms("parlando", isHeadword), QStringList{"parlare"});
     const QStringList second = copies();
     EXPECT_EQ(second.size(), 3);
     EXPECT_NE(second, first) << "the old copy and its answers are removed";
 }
 
-
 // Hunspell's answers kept beside the copy are used instead of loading it:
 // an answer planted in the file is what the next program gets.
-TEST(HunspellReduction, KeptAnswersSpareLoadingHunspell)
+TEST_F(CachedDictionary, KeptAnswersSpareLoadingHunspell)
 {
-    QTemporaryDir dir;
-    writeBytes(dir.filePath("full.aff"), Affixes);
-    writeBytes(dir.filePath("full.dic"), Words);
-    const QString cache = dir.filePath("cache");
-    ASSERT_TRUE(QDir().mkpath(cache));
     const auto headword = [](const QString &word) { return word == QLatin1String("parlare") || word == QLatin1String("cane"); };
-    const auto lookUp = [&](const QString &form) {
-        BaseForms forms(dir.filePath("none.forms"), {dir.filePath("full")}, cache);
-        forms.reduceHunspellTo("key", [] { return QStringList{"parlare", "cane"}; });
-        return forms.baseForms(form, headword);
-    };
+    const auto lookUp = [&](const QString &form) { return reducedTo("key", {"parlare", "cane"})->baseForms(form, headword); };
     EXPECT_EQ(lookUp("parlata"), QStringList{"parlare"});
     const QStringList answers = QDir(cache).entryList({"*.stems"}, QDir::Files);
     ASSERT_EQ(answers.size(), 1);
